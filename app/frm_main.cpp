@@ -1,0 +1,2 @@
+#include "frm_main.h"
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {}

@@ -1,0 +1,9 @@
+#include "frm_main.h"
+#include <QApplication>
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    frmMain window;
+    window.show();
+    return app.exec();
+}

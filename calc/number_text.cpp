@@ -1,0 +1,181 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace sbc {
+
+namespace {
+
+bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Writes value with `digits` significant digits in the shortest form: plain
+// while the decimal exponent lies in [-5, digits - 1], else "d.dddE+xx".
+template <typename Float>
+std::string FormatSignificant(Float value, int digits)
+{
+    if (!std::isfinite(value))
+        return {};
+    if (value == 0)
+        return "0";
+
+    // Scientific form gives the correctly rounded digits and the exponent.
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                                   digits - 1);
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+
+    const bool negative = sci.front() == '-';
+    const std::size_t ePos = sci.find('e');
+    std::string mantissa;
+    for (char c : sci.substr(negative ? 1 : 0, ePos - (negative ? 1 : 0)))
+        if (c != '.')
+            mantissa.push_back(c);
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+
+    int exponent = 0;
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
+                    exponent);
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -5 || exponent >= digits) {
+        out += mantissa.front();
+        if (mantissa.size() > 1) {
+            out += '.';
+            out.append(mantissa, 1);
+        }
+        out += exponent < 0 ? "E-" : "E+";
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += mantissa;
+    } else {
+        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= intDigits) {
+            out += mantissa;
+            out.append(intDigits - mantissa.size(), '0');
+        } else {
+            out.append(mantissa, 0, intDigits);
+            out += '.';
+            out.append(mantissa, intDigits);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+double NumberFromText(std::string_view text)
+{
+    // Drop the blanks first, then keep the longest prefix that forms a number.
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!IsIgnoredBlank(c))
+            s.push_back(c);
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+
+    std::string number; // digits, point and exponent in the form from_chars reads
+    long long leadingExponent = 0; // decimal exponent of the first significant digit
+    bool anyDigit = false, seenPoint = false, seenSignificant = false;
+    long long intDigits = 0, fractionZeros = 0;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (!seenPoint) {
+                if (c != '0' || seenSignificant) {
+                    seenSignificant = true;
+                    ++intDigits;
+                }
+            } else if (!seenSignificant) {
+                if (c == '0')
+                    ++fractionZeros;
+                else
+                    seenSignificant = true;
+            }
+            number.push_back(c);
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+            number.push_back(c);
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            expNegative = s[j++] == '-';
+        if (j < s.size() && IsDigit(s[j])) {
+            std::string expDigits;
+            for (; j < s.size() && IsDigit(s[j]); ++j)
+                if (expDigits.size() < 12) // beyond this every value over- or underflows anyway
+                    expDigits.push_back(s[j]);
+            std::from_chars(expDigits.data(), expDigits.data() + expDigits.size(), exponent);
+            if (expNegative)
+                exponent = -exponent;
+            number += 'e';
+            number += std::to_string(exponent);
+        }
+    }
+
+    double value = 0.0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        if (!seenSignificant)
+            value = 0.0;
+        else {
+            leadingExponent = (intDigits > 0 ? intDigits - 1 : -(fractionZeros + 1)) + exponent;
+            value = leadingExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::string TextFromNumber(double value) { return FormatSignificant(value, 15); }
+
+std::string TextFromSingle(float value) { return FormatSignificant(value, 7); }
+
+std::optional<float> ToSingle(double value)
+{
+    // Beyond the largest single plus half its last step, rounding gives infinity.
+    constexpr double kLimit = 340282356779733661637539395458142568448.0; // 2^128 - 2^103
+    if (std::isnan(value) || std::fabs(value) >= kLimit)
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+std::optional<std::int32_t> RoundToInt32(double value)
+{
+    const double r = std::nearbyint(value);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        return std::nullopt;
+    return static_cast<std::int32_t>(r);
+}
+
+std::optional<std::int16_t> RoundToInt16(double value)
+{
+    const double r = std::nearbyint(value);
+    if (!(r >= -32768.0 && r <= 32767.0))
+        return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+} // namespace sbc
