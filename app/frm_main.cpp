@@ -1,2 +1,287 @@
 #include "frm_main.h"
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {}
+
+#include "app_icon.h"
+#include "buffer_calc.h"
+#include "control_table.h"
+#include "design_look.h"
+#include "entry_rules.h"
+#include "print_commands.h"
+#include "publisher.h"
+#include "qt_dialogs.h"
+#include "qt_printer.h"
+#include "text_box.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+using sbc::Box;
+using sbc::ControlKind;
+
+namespace {
+
+int Pixels(int twips) { return qRound(static_cast<double>(twips) / sbc::kTwipsPerPixel); }
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont DesignFont(double points)
+{
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+bool IsResultBox(Box box)
+{
+    return std::find(sbc::kResultBoxes.begin(), sbc::kResultBoxes.end(), box) != sbc::kResultBoxes.end();
+}
+
+} // namespace
+
+frmMain::frmMain(sbc::Dialogs* dialogs, sbc::PrintService* print)
+{
+    setObjectName("frmMain");
+    setWindowTitle(ToQString(" Hydraulic Elevator - Spring Buffer Reaction Calculator          ")
+                   + ToQString(sbc::kPublisherAddress));
+    setWindowIcon(sbc::AppIcon());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+
+    BuildControls();
+    BuildMenus();
+    // The design's selected options; their handlers are not wired yet.
+    for (const char* option : {"optImperial", "optPlungerYes"})
+        static_cast<QRadioButton*>(control(option))->setChecked(true);
+
+    if (!dialogs) {
+        ownDialogs_ = std::make_unique<sbc::QtDialogs>(this);
+        dialogs = ownDialogs_.get();
+    }
+    dialogs_ = dialogs;
+    if (!print) {
+        ownPrint_ = std::make_unique<sbc::QtPrintService>(centralWidget());
+        print = ownPrint_.get();
+    }
+    print_ = print;
+
+    Form_Load();
+    WireEvents();
+    PlaceOnScreen();
+}
+
+frmMain::~frmMain() = default;
+
+// ---- Building from the design table ---------------------------------------
+
+void frmMain::BuildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(Pixels(sbc::kClientWidthTwips), Pixels(sbc::kClientHeightTwips));
+    setCentralWidget(client);
+
+    // Frames first, outer before inner, so that every control finds its container.
+    auto containerOf = [&](const sbc::ControlDesign& d) -> QWidget* {
+        return d.container.empty() ? client : controls_.value(ToQString(d.container));
+    };
+    for (int depth = 0; depth < 2; ++depth)
+        for (const auto& d : sbc::kControlDesigns)
+            if (d.kind == ControlKind::Frame && (d.container.empty() == (depth == 0)))
+                BuildControl(d, containerOf(d));
+
+    QWidget* previousInTabOrder = nullptr;
+    for (const auto& d : sbc::kControlDesigns) {
+        if (d.kind == ControlKind::Frame)
+            continue;
+        QWidget* widget = BuildControl(d, containerOf(d));
+        if (d.kind == ControlKind::Label)
+            continue;
+        if (previousInTabOrder)
+            QWidget::setTabOrder(previousInTabOrder, widget);
+        previousInTabOrder = widget;
+    }
+}
+
+QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
+{
+    QWidget* widget = nullptr;
+    switch (d.kind) {
+    case ControlKind::TextBox: {
+        auto* box = new TextBox(container);
+        const Box id = *sbc::BoxFromName(d.name);
+        boxes_[static_cast<std::size_t>(id)] = box;
+        if (id == Box::txtID)
+            box->setMaxLength(30);
+        if (IsResultBox(id)) {
+            box->setLocked(true);
+            box->setTabStop(false);
+            SetColour(box, QPalette::Base, sbc::colours::Yellow());
+        }
+        if (id == Box::txtBufferGood)
+            SetColour(box, QPalette::Text, sbc::colours::Red());
+        widget = box;
+        break;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(ToQString(d.caption), container);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setToolTip(ToQString(d.toolTip));
+        widget = label;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(ToQString(d.caption), container);
+        button->setAutoDefault(true); // Enter on a focused button presses that button
+        widget = button;
+        break;
+    }
+    case ControlKind::Option:
+        widget = new QRadioButton(ToQString(d.caption), container);
+        break;
+    case ControlKind::Frame: {
+        auto* frame = new QFrame(container); // the design caption is not drawn
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        widget = frame;
+        break;
+    }
+    }
+    widget->setObjectName(ToQString(d.name));
+    widget->setGeometry(Pixels(d.left), Pixels(d.top), Pixels(d.width), Pixels(d.height));
+    if (d.fontPoints > 0)
+        widget->setFont(DesignFont(d.fontPoints));
+    controls_.insert(widget->objectName(), widget);
+    return widget;
+}
+
+void frmMain::BuildMenus()
+{
+    struct MenuItem {
+        const char* menu;
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+    };
+    const MenuItem items[] = {
+        {"mnuFile", "mnuPrintData", "Print &Data", QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {"mnuFile", "mnuPrintForm", "Print &Form", QKeySequence(Qt::CTRL | Qt::Key_F)},
+        {"mnuHelp", "mnuInfo", "&Info", QKeySequence(Qt::CTRL | Qt::Key_I)},
+    };
+    auto* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    auto* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    for (const auto& item : items) {
+        QMenu* menu = QString(item.menu) == "mnuFile" ? file : help;
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+    }
+}
+
+void frmMain::WireEvents()
+{
+    for (int i = 0; i < sbc::kBoxCount; ++i) {
+        const auto id = static_cast<Box>(i);
+        if (!sbc::IsEntryBox(id))
+            continue; // txtID and the results have no handlers
+        TextBox* entry = box(id);
+        connect(entry, &QLineEdit::textChanged, this, [this, id] { sbc::EntryBox_Change(*this, id); });
+        connect(entry, &TextBox::gotFocus, this, &frmMain::TextSelected);
+        connect(entry, &TextBox::lostFocus, this, [this, id] { sbc::EntryBox_LostFocus(*this, id); });
+    }
+
+    // An option's handler runs whenever it becomes selected, by the user or
+    // from code; selecting the option already selected runs nothing.
+    const std::pair<const char*, void (frmMain::*)()> options[] = {
+        {"optImperial", &frmMain::optImperial_Click},
+        {"optMetric", &frmMain::optMetric_Click},
+        {"optPlungerYes", &frmMain::optPlungerYes_Click},
+        {"optPlungerNo", &frmMain::optPlungerNo_Click},
+    };
+    for (const auto& [name, handler] : options)
+        connect(static_cast<QRadioButton*>(control(name)), &QRadioButton::toggled, this,
+                [this, handler = handler](bool on) {
+                    if (on)
+                        (this->*handler)();
+                });
+
+    connect(static_cast<QPushButton*>(control("cmdCompute")), &QPushButton::clicked, this,
+            [this] { sbc::cmdCompute_Click(*this); });
+    connect(static_cast<QPushButton*>(control("cmdClear")), &QPushButton::clicked, this,
+            &frmMain::cmdClear_Click);
+    control("Label10")->installEventFilter(this);
+
+    connect(findChild<QAction*>("mnuPrintData"), &QAction::triggered, this,
+            [this] { sbc::mnuPrintData_Click(*this, *print_); });
+    connect(findChild<QAction*>("mnuPrintForm"), &QAction::triggered, this,
+            [this] { sbc::mnuPrintForm_Click(*this, *print_); });
+    connect(findChild<QAction*>("mnuInfo"), &QAction::triggered, this,
+            [this] { sbc::mnuInfo_Click(*this); });
+}
+
+void frmMain::PlaceOnScreen()
+{
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // not resizable
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+// ---- Events ----------------------------------------------------------------
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Calculate is the window's default button: Enter in any box runs it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        sbc::cmdCompute_Click(*this);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == control("Label10") && event->type() == QEvent::MouseButtonDblClick) {
+        sbc::Label10_DblClick(*this);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- sbc::FormPort ---------------------------------------------------------
+
+std::string frmMain::Text(Box id) const { return box(id)->text().toStdString(); }
+
+void frmMain::SetText(Box id, std::string_view text) { box(id)->setText(ToQString(text)); }
+
+void frmMain::SetFocus(Box id) { box(id)->setFocus(Qt::OtherFocusReason); }
+
+bool frmMain::PlungerYes() const
+{
+    return static_cast<QRadioButton*>(control("optPlungerYes"))->isChecked();
+}
+
+QWidget* frmMain::control(std::string_view name) const { return controls_.value(ToQString(name)); }
+
+QLabel* frmMain::Label(int index) const
+{
+    return static_cast<QLabel*>(control(QString("Label(%1)").arg(index).toStdString()));
+}

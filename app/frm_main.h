@@ -1,8 +1,94 @@
 #pragma once
+// frmMain, the calculator's one window.
+//
+// Flow: the user types into an entry box -> its change handler converts into
+// the twin and applies the speed rule (calc/entry_rules) -> the results are
+// emptied; leaving a speed or stroke box runs the stroke check; Calculate
+// runs the stroke check and the buffer calculation (calc/buffer_calc), which
+// writes the result boxes; the menus print the report lines (report/) on the
+// printer. This class owns the widgets, their wiring, the unit-system and
+// plunger states, clearing and focus; the rules live in calc/ and report/
+// and reach the widgets only through sbc::FormPort.
+
+#include "boxes.h"
+#include "form_port.h"
+#include "printer.h"
+
 #include <QMainWindow>
 
-class frmMain : public QMainWindow {
+#include <array>
+#include <memory>
+#include <string_view>
+
+class QLabel;
+class QRadioButton;
+class QPushButton;
+class TextBox;
+namespace sbc {
+struct ControlDesign;
+}
+
+class frmMain : public QMainWindow, public sbc::FormPort {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // Without arguments the window shows real message boxes and prints on a
+    // real printer; tests pass their own.
+    explicit frmMain(sbc::Dialogs* dialogs = nullptr, sbc::PrintService* print = nullptr);
+    ~frmMain() override;
+
+    // sbc::FormPort
+    std::string Text(sbc::Box box) const override;
+    void SetText(sbc::Box box, std::string_view text) override;
+    void SetFocus(sbc::Box box) override;
+    bool ImperialMode() const override { return imperialMode_; }
+    bool PlungerYes() const override;
+    sbc::Dialogs& dialogs() override { return *dialogs_; }
+
+    TextBox* box(sbc::Box box) const { return boxes_[static_cast<std::size_t>(box)]; }
+    // Any control of the window by its name ("Label(3)", "optMetric", ...).
+    QWidget* control(std::string_view name) const;
+    QLabel* Label(int index) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    QWidget* BuildControl(const sbc::ControlDesign& design, QWidget* container);
+    void BuildMenus();
+    void WireEvents();
+    void PlaceOnScreen();
+
+    // Start and the options.
+    void Form_Load();
+    void optImperial_Click();
+    void optMetric_Click();
+    void optPlungerYes_Click();
+    void optPlungerNo_Click();
+    void SelectUnitSystem(bool imperial);
+    void ShowPlungerRows(bool shown);
+    void ImperialWhite();
+    void ImperialFirst6Enabled();
+    void ImperialLast4Enabled();
+    void MetricWhite();
+    void MetricFirst6Enabled();
+    void MetricLast4Enabled();
+    void PaintUnitSystem(bool imperial);
+    void EnableUnitSystem(bool imperial, std::size_t firstPair, std::size_t endPair);
+    void SetCaptionColour(QRadioButton* option, const QColor& colour);
+
+    // Clearing and focus.
+    void ClearEntries();
+    void cmdClear_Click();
+    void txtOSDD_SetFocus();
+    void TextSelected();
+
+    bool imperialMode_ = true;
+    std::array<TextBox*, sbc::kBoxCount> boxes_{};
+    QHash<QString, QWidget*> controls_;
+    std::unique_ptr<sbc::Dialogs> ownDialogs_;
+    sbc::Dialogs* dialogs_;
+    std::unique_ptr<sbc::PrintService> ownPrint_;
+    sbc::PrintService* print_;
 };

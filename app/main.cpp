@@ -1,8 +1,12 @@
+#include "design_look.h"
 #include "frm_main.h"
+
 #include <QApplication>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    sbc::ApplyDesignLook();
     frmMain window;
     window.show();
     return app.exec();

@@ -1,9 +1,230 @@
 #include "buffer_calc.h"
 
+#include "entry_rules.h"
+#include "number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+
 namespace sbc {
 
-void ComputeWithPlunger(FormPort&) {}
-void ComputeWithoutPlunger(FormPort&) {}
-void cmdCompute_Click(FormPort&) {}
+namespace {
+
+// Thrown by any step after the results were emptied; caught in one place,
+// which shows the missing-entry message. Results already written stay.
+struct CalcFailure {};
+
+float Single(double value)
+{
+    const std::optional<float> single = ToSingle(value);
+    if (!single)
+        throw CalcFailure{};
+    return *single;
+}
+
+double Finite(double value)
+{
+    if (!std::isfinite(value))
+        throw CalcFailure{};
+    return value;
+}
+
+double Divide(double dividend, double divisor)
+{
+    if (divisor == 0)
+        throw CalcFailure{};
+    return dividend / divisor;
+}
+
+// 2W, held as a 32-bit integer: a half goes to the even neighbour.
+std::int32_t TwiceWeight(double weight)
+{
+    const std::optional<std::int32_t> twoW = RoundToInt32(weight * 2);
+    if (!twoW)
+        throw CalcFailure{};
+    return *twoW;
+}
+
+// The entries, in the order of the Imperial boxes below. The first six are
+// all that the calculation without plunger needs.
+enum Entry : std::size_t {
+    kSpeed, kCarWeight, kRatedLoad, kBufferRating, kStroke, kBufferCount,
+    kPlungerWeight, kPlungerCount, kPlungerLength, kPlungerDiam,
+};
+constexpr std::size_t kEntriesWithoutPlunger = 6;
+constexpr std::size_t kEntriesWithPlunger = 10;
+
+constexpr std::array<Box, kEntriesWithPlunger> kImperialEntryBoxes = {
+    Box::txtOSDD, Box::txtWeightCar, Box::txtRatedLoad, Box::txtBufferLoadRat,
+    Box::txtBufferStroke, Box::txtNumOfBufAssys,
+    Box::txtWeightPlunger, Box::txtNumPlungers, Box::txtLengthPlunger, Box::txtPlungerDiam,
+};
+
+using Entries = std::array<double, kEntriesWithPlunger>;
+
+// Reads only the selected system's boxes. A 0 means the box was left empty
+// or holds no number; a reading beyond the double range is refused alike.
+Entries ReadEntries(const FormPort& form, bool imperial, std::size_t count)
+{
+    Entries entries{};
+    for (std::size_t i = 0; i < count; ++i) {
+        const Box box = imperial ? kImperialEntryBoxes[i] : FindTwinPair(kImperialEntryBoxes[i])->metric;
+        entries[i] = NumberFromText(form.Text(box));
+    }
+    const auto read = entries.begin() + static_cast<std::ptrdiff_t>(count);
+    if (std::any_of(entries.begin(), read, [](double v) { return v == 0 || !std::isfinite(v); }))
+        throw CalcFailure{};
+    return entries;
+}
+
+// k, the weight of oil one plunger displaces per foot (lb/ft) ...
+float ImperialOilPerLength(double diameterIn)
+{
+    const double radius = diameterIn / 2;
+    return Single(radius * radius * 3.14159 * 12 / 1728 * 54.3);
+}
+
+// ... or per metre (kg/m).
+float MetricOilPerLength(double diameterMm)
+{
+    const double radiusCm = diameterMm * 0.1 / 2;
+    return Single(radiusCm * radiusCm * 3.14159 * 100 / 1000000 * 869.8025);
+}
+
+// P: the plungers' weight less their buoyancy in oil.
+float NetPlungerWeight(const Entries& e, float oilPerLength)
+{
+    const float buoyancy = Single(e[kPlungerLength] * oilPerLength);
+    return Single((e[kPlungerWeight] - buoyancy) * e[kPlungerCount]);
+}
+
+float ImperialSpeedSquared(const Entries& e)
+{
+    const double feetPerSecond = e[kSpeed] / 60;
+    return Single(feetPerSecond * feetPerSecond);
+}
+
+float ImperialTwoGS(const Entries& e) { return Single(e[kStroke] / 12 * 64.3481); }
+
+float ImperialReaction(const Entries& e, std::int32_t twoW)
+{
+    const float v2 = ImperialSpeedSquared(e);
+    const float twoGS = ImperialTwoGS(e);
+    return Single((Divide(v2, twoGS) + 1) * twoW);
+}
+
+// Without plunger, V² and 2gS reach the division through their 7-digit text.
+float ImperialReactionViaText(const Entries& e, std::int32_t twoW)
+{
+    const double v2 = NumberFromText(TextFromSingle(ImperialSpeedSquared(e)));
+    const double twoGS = NumberFromText(TextFromSingle(ImperialTwoGS(e)));
+    return Single(twoW * (Divide(v2, twoGS) + 1));
+}
+
+// In kilograms (force): 2W (g + V² / 2S) newtons times 0.10197.
+float MetricReaction(const Entries& e, std::int32_t twoW)
+{
+    const float v2 = Single(e[kSpeed] * e[kSpeed]);
+    return Single((Divide(v2, e[kStroke] * 0.001 * 2) + 9.80665) * twoW * 0.10197);
+}
+
+float ReactionWithPlunger(const Entries& e, bool imperial)
+{
+    const float k = imperial ? ImperialOilPerLength(e[kPlungerDiam]) : MetricOilPerLength(e[kPlungerDiam]);
+    const float plungers = NetPlungerWeight(e, k);
+    const std::int32_t twoW = TwiceWeight(e[kCarWeight] + e[kRatedLoad] + plungers);
+    return imperial ? ImperialReaction(e, twoW) : MetricReaction(e, twoW);
+}
+
+float ReactionWithoutPlunger(const Entries& e, bool imperial)
+{
+    const std::int32_t twoW = TwiceWeight(e[kCarWeight] + e[kRatedLoad]);
+    return imperial ? ImperialReactionViaText(e, twoW) : MetricReaction(e, twoW);
+}
+
+// One system's result boxes, and the factor that turns its figures into the
+// other system's.
+struct ResultBoxes {
+    Box min;
+    Box max;
+    Box actual;
+    double toOther;
+};
+
+constexpr ResultBoxes kImperialResults = {
+    Box::txtMinBufLoadRat, Box::txtMaxBufLoadRat, Box::txtActBufLoadRat, 0.45359237};
+constexpr ResultBoxes kMetricResults = {
+    Box::txtMinBufLoadRatMet, Box::txtMaxBufLoadRatMet, Box::txtActBufLoadRatMet, 2.20462262184878};
+
+// Writes minimum, maximum and actual; returns 2R as held.
+float WriteOwnResults(FormPort& form, const ResultBoxes& own, float r, const Entries& e)
+{
+    form.SetText(own.min, TextFromSingle(r));
+    const float twoR = Single(static_cast<double>(r) + r);
+    form.SetText(own.max, TextFromSingle(twoR));
+    form.SetText(own.actual, TextFromNumber(Finite(e[kBufferRating] * e[kBufferCount])));
+    return twoR;
+}
+
+// The other system follows the figures as displayed, not R itself.
+void WriteOtherResults(FormPort& form, const ResultBoxes& own, const ResultBoxes& other)
+{
+    for (const auto& [from, to] : {std::pair{own.min, other.min}, std::pair{own.max, other.max},
+                                   std::pair{own.actual, other.actual}})
+        form.SetText(to, TextFromNumber(Finite(NumberFromText(form.Text(from)) * own.toOther)));
+}
+
+void WriteVerdict(FormPort& form, const ResultBoxes& own, float r, float twoR)
+{
+    const float actual = Single(NumberFromText(form.Text(own.actual)));
+    form.SetText(Box::txtBufferGood, actual < r || actual > twoR ? "NO GOOD!!" : "GOOD!!");
+}
+
+void RunCalculation(FormPort& form, std::size_t entryCount, float (*reaction)(const Entries&, bool))
+{
+    ClearAnswers(form);
+    try {
+        const bool imperial = form.ImperialMode();
+        const Entries entries = ReadEntries(form, imperial, entryCount);
+        const float r = reaction(entries, imperial);
+        const ResultBoxes& own = imperial ? kImperialResults : kMetricResults;
+        const float twoR = WriteOwnResults(form, own, r, entries);
+        WriteOtherResults(form, own, imperial ? kMetricResults : kImperialResults);
+        WriteVerdict(form, own, r, twoR);
+    } catch (const CalcFailure&) {
+        form.dialogs().ShowMessage({"Did you make an entry in all the appropriate fields?",
+                                    "Buffer Reaction Calculator", MessageIcon::Question});
+    }
+}
+
+} // namespace
+
+void ComputeWithPlunger(FormPort& form)
+{
+    RunCalculation(form, kEntriesWithPlunger, ReactionWithPlunger);
+}
+
+void ComputeWithoutPlunger(FormPort& form)
+{
+    RunCalculation(form, kEntriesWithoutPlunger, ReactionWithoutPlunger);
+}
+
+// The stroke check's outcome is not examined: a refused stroke leaves its
+// box empty, which the calculation then reports as a missing entry.
+void cmdCompute_Click(FormPort& form)
+{
+    if (form.ImperialMode())
+        ImperialStrokeShort(form);
+    else
+        MetricShortStroke(form);
+    if (form.PlungerYes())
+        ComputeWithPlunger(form);
+    if (!form.PlungerYes())
+        ComputeWithoutPlunger(form);
+}
 
 } // namespace sbc

@@ -1,12 +1,73 @@
 #include "entry_rules.h"
 
+#include "number_text.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
 namespace sbc {
 
-void EntryBox_Change(FormPort& form, Box) { ClearAnswers(form); }
-void EntryBox_LostFocus(FormPort&, Box) {}
-void ImperialStrokeShort(FormPort&) {}
-void MetricShortStroke(FormPort&) {}
-void Buffer_Stroke_Msg(FormPort&) {}
-void Label10_DblClick(FormPort&) {}
+namespace {
+
+// Above these speeds a spring buffer may not be used. Each rule belongs to
+// the box the user types in; the twin speed box, written by conversion, is
+// not checked.
+struct SpeedLimit {
+    Box speed;
+    double limit;
+    std::string_view text;
+};
+
+constexpr std::array<SpeedLimit, 2> kSpeedLimits = {{
+    {Box::txtOSDD, 200, "For speeds over 200 FPM an oil buffer is required."},
+    {Box::txtOSDDMet, 1, "For speeds over 1 MPS an oil buffer is required."},
+}};
+
+bool InSelectedSystem(const FormPort& form, Box box)
+{
+    return IsMetricBox(box) != form.ImperialMode();
+}
+
+// Writes the box's value, converted, into its twin. A reading or product
+// beyond the double range leaves the twin as it was rather than showing it.
+void ConvertIntoTwin(FormPort& form, const TwinPair& pair, Box box)
+{
+    const bool fromMetric = box == pair.metric;
+    const std::optional<double> factor = fromMetric ? pair.toImperial : pair.toMetric;
+    if (!factor)
+        return;
+    const double value = NumberFromText(form.Text(box));
+    const double product = value * *factor;
+    if (!std::isfinite(value) || !std::isfinite(product))
+        return;
+    form.SetText(fromMetric ? pair.imperial : pair.metric, TextFromNumber(product));
+}
+
+// Emptying the speed box runs this handler once more, nested; the empty text
+// reads as 0, so the nested run passes.
+void OilBufferRule(FormPort& form, Box box)
+{
+    for (const SpeedLimit& rule : kSpeedLimits) {
+        if (rule.speed != box || NumberFromText(form.Text(box)) <= rule.limit)
+            continue;
+        form.dialogs().ShowMessage({std::string(rule.text), "Oil Buffer Required", MessageIcon::None});
+        form.SetText(box, "");
+    }
+}
+
+} // namespace
+
+void EntryBox_Change(FormPort& form, Box box)
+{
+    const TwinPair* pair = FindTwinPair(box);
+    // The guard: a twin written by conversion belongs to the other system,
+    // so its own handler neither converts back nor applies the speed rule.
+    if (pair && InSelectedSystem(form, box)) {
+        ConvertIntoTwin(form, *pair, box);
+        OilBufferRule(form, box);
+    }
+    ClearAnswers(form);
+}
 
 } // namespace sbc

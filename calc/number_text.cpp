@@ -34,12 +34,28 @@ std::string FormatSignificant(Float value, int digits)
     for (char c : sci.substr(negative ? 1 : 0, ePos - (negative ? 1 : 0)))
         if (c != '.')
             mantissa.push_back(c);
-    while (mantissa.size() > 1 && mantissa.back() == '0')
-        mantissa.pop_back();
 
     int exponent = 0;
     std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
                     exponent);
+
+    // Near the top of the double range the rounded text can exceed the largest
+    // double (DBL_MAX gives 1.79769313486232E+308), and would read back as
+    // infinity. Such values are written rounded down by one last digit instead.
+    Float readBack{};
+    if (exponent > 0
+        && std::from_chars(sci.data(), sci.data() + sci.size(), readBack).ec
+               == std::errc::result_out_of_range) {
+        for (auto k = mantissa.size(); k-- > 0;) {
+            if (mantissa[k] != '0') {
+                --mantissa[k];
+                break;
+            }
+            mantissa[k] = '9';
+        }
+    }
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
 
     std::string out = negative ? "-" : "";
     if (exponent < -5 || exponent >= digits) {
@@ -124,11 +140,13 @@ double NumberFromText(std::string_view text)
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
             expNegative = s[j++] == '-';
         if (j < s.size() && IsDigit(s[j])) {
-            std::string expDigits;
+            // Leading zeros carry no value ("1E0000000000000003" is 1000). A
+            // magnitude past kExponentCap over- or underflows whatever the
+            // digits before it, so the exponent saturates there.
+            constexpr long long kExponentCap = 1'000'000'000'000LL;
             for (; j < s.size() && IsDigit(s[j]); ++j)
-                if (expDigits.size() < 12) // beyond this every value over- or underflows anyway
-                    expDigits.push_back(s[j]);
-            std::from_chars(expDigits.data(), expDigits.data() + expDigits.size(), exponent);
+                if (exponent < kExponentCap)
+                    exponent = exponent * 10 + (s[j] - '0');
             if (expNegative)
                 exponent = -exponent;
             number += 'e';
@@ -146,7 +164,8 @@ double NumberFromText(std::string_view text)
             value = leadingExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
         }
     }
-    return negative ? -value : value;
+    // Zero is always +0 ("-0", "-1E-400"), so that no caller meets a negative zero.
+    return negative && value != 0.0 ? -value : value;
 }
 
 std::string TextFromNumber(double value) { return FormatSignificant(value, 15); }

@@ -10,18 +10,21 @@
 namespace sbc {
 
 // Reads the number at the start of a box's text. Blanks, tabs and line feeds
-// anywhere are ignored; then the longest leading number is read: optional
-// sign, digits, at most one period, optional exponent (E or D in either case,
-// optional sign, digits). No number at the start reads as 0.
+// anywhere are ignored (a carriage return is not); then the longest leading
+// number is read: optional sign, digits, at most one period, optional exponent
+// (E or D in either case, optional sign, digits). No number at the start reads
+// as 0. The value is the nearest double to the decimal text read.
 // A number too large for a double reads as +/-infinity (callers check with
-// std::isfinite); one too small reads as 0.
+// std::isfinite); one too small reads as 0. Zero is always +0.
 double NumberFromText(std::string_view text);
 
 // Shortest plain text of a double rounded to 15 significant digits:
 // "38.1", "0.508", "-2", "0". Magnitudes from 1E-5 up to (not including) 1E15
 // are written plainly; outside that range the exponent form "1.5E+20",
-// "2.54E-06" is used. Not-finite values give the empty text; callers never
-// write them.
+// "2.54E-06" is used. The text always reads back through NumberFromText as a
+// finite double: the few doubles next to the largest one, whose rounding would
+// pass it, are written rounded down ("1.79769313486231E+308"). Not-finite
+// values give the empty text; callers never write them.
 std::string TextFromNumber(double value);
 
 // The same for a single, rounded to 7 significant digits, plain from 1E-5 up

@@ -1,13 +1,149 @@
 #include "qt_printer.h"
 
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
 #include <QWidget>
 
 namespace sbc {
 
-QtPrintService::QtPrintService(QWidget* form) : form_(form), qprinter_(std::make_unique<QPrinter>()) {}
+namespace {
+
+// The report asks for "Courier New"; Liberation Mono has the same metrics, so
+// the columns come out as designed where the original face is missing.
+// insertSubstitution adds a substitute only once, so calling it again is harmless.
+void MapReportFont()
+{
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+}
+
+QFont InitialFont()
+{
+    QFont font;
+    if (font.pointSizeF() <= 0)
+        font.setPointSizeF(12);
+    return font;
+}
+
+} // namespace
+
+// Lines one below the other from the top-left of the printable area, in the
+// current font, with a new page when the next line would cross the bottom.
+class QtLinePrinter : public Printer {
+public:
+    explicit QtLinePrinter(QPrinter& printer) : printer_(printer), font_(InitialFont()) {}
+    ~QtLinePrinter() override { FinishDocument(); }
+
+    std::string FontName() const override { return font_.family().toStdString(); }
+    void SetFontName(std::string_view name) override { font_.setFamily(QString::fromUtf8(name.data(), name.size())); }
+    double FontSize() const override { return font_.pointSizeF(); }
+    void SetFontSize(double points) override
+    {
+        if (!(points > 0))
+            throw PrintError("font size must be positive");
+        font_.setPointSizeF(points);
+    }
+    bool FontBold() const override { return font_.bold(); }
+    void SetFontBold(bool bold) override { font_.setBold(bold); }
+
+    void PrintLine(std::string_view text) override
+    {
+        QPainter& painter = Painter();
+        painter.setFont(font_);
+        const QFontMetricsF metrics(font_, &printer_);
+        if (top_ > 0 && top_ + metrics.lineSpacing() > PageHeight())
+            NewPage();
+        if (!text.empty())
+            painter.drawText(QPointF(0, top_ + metrics.ascent()), QString::fromUtf8(text.data(), text.size()));
+        top_ += metrics.lineSpacing();
+    }
+
+    void EndDoc() override
+    {
+        if (painter_.isActive() && !painter_.end())
+            throw PrintError("the document could not be finished");
+    }
+
+    // Sends what an interrupted report printed, as it stands.
+    void FinishDocument() noexcept
+    {
+        if (painter_.isActive())
+            painter_.end();
+    }
+
+private:
+    // The document begins with its first line, so a report that fails before
+    // printing anything leaves no empty page behind.
+    QPainter& Painter()
+    {
+        if (!painter_.isActive()) {
+            if (!painter_.begin(&printer_))
+                throw PrintError("the printer cannot be reached");
+            top_ = 0;
+        }
+        return painter_;
+    }
+
+    double PageHeight() const { return printer_.pageRect(QPrinter::DevicePixel).height(); }
+
+    void NewPage()
+    {
+        if (!printer_.newPage())
+            throw PrintError("no new page");
+        top_ = 0;
+    }
+
+    QPrinter& printer_;
+    QFont font_;
+    QPainter painter_;
+    double top_ = 0;
+};
+
+bool QtPrintService::RunPrintDialog(QPrintDialog& dialog, QPrinter&)
+{
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QtPrintService::QtPrintService(QWidget* form, DialogStep dialogStep)
+    : form_(form),
+      dialogStep_(std::move(dialogStep)),
+      qprinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      printer_(std::make_unique<QtLinePrinter>(*qprinter_))
+{
+    MapReportFont();
+}
+
 QtPrintService::~QtPrintService() = default;
-void QtPrintService::ShowPrintDialog() { throw PrintError("not built yet"); }
-Printer& QtPrintService::printer() { throw PrintError("not built yet"); }
-void QtPrintService::PrintFormImage() {}
+
+void QtPrintService::ShowPrintDialog()
+{
+    // The printer cannot be set up again while a document is open on it.
+    printer_->FinishDocument();
+    QPrintDialog dialog(qprinter_.get(), form_);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (!dialogStep_(dialog, *qprinter_))
+        throw PrintError("the Print dialog was cancelled");
+}
+
+Printer& QtPrintService::printer() { return *printer_; }
+
+void QtPrintService::PrintFormImage()
+{
+    if (!form_)
+        throw PrintError("no window to print");
+    printer_->FinishDocument();
+    const QPixmap image = form_->grab();
+    QPainter painter;
+    if (!painter.begin(qprinter_.get()))
+        throw PrintError("the printer cannot be reached");
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QSize area = qprinter_->pageRect(QPrinter::DevicePixel).size().toSize();
+    painter.drawPixmap(QRect(QPoint(0, 0), image.size().scaled(area, Qt::KeepAspectRatio)), image);
+    if (!painter.end())
+        throw PrintError("the document could not be finished");
+}
 
 } // namespace sbc

@@ -1,0 +1,19 @@
+#pragma once
+// The fixed look the window is designed for: the same light colours and
+// metric-compatible fonts on every desktop, whatever its theme.
+
+class QColor;
+
+namespace sbc {
+
+// Call once after the QApplication exists and before frmMain is built.
+void ApplyDesignLook();
+
+namespace colours {
+QColor White();
+QColor Yellow();
+QColor Red();
+QColor Black();
+} // namespace colours
+
+} // namespace sbc

@@ -1,0 +1,53 @@
+#include "qt_dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace sbc {
+
+namespace {
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+void QtDialogs::ShowMessage(const Message& message)
+{
+    QString prompt = FromUtf8(message.prompt);
+    prompt.replace("\r\n", "\n");
+    QMessageBox box(ToQtIcon(message.icon), FromUtf8(message.title), prompt, QMessageBox::Ok,
+                    window_);
+    box.exec();
+    ReactivateWindow();
+}
+
+std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title)
+{
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(window_, FromUtf8(title), FromUtf8(prompt), QLineEdit::Normal, {}, &ok);
+    ReactivateWindow();
+    return ok ? answer.toStdString() : std::string();
+}
+
+// The handler that showed the box goes on typing into the window's boxes;
+// without a window manager nothing hands the window its activation back.
+void QtDialogs::ReactivateWindow()
+{
+    if (window_)
+        window_->activateWindow();
+}
+
+} // namespace sbc

@@ -1,0 +1,53 @@
+#include "text_box.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace {
+bool IsMoveInsideWindow(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+} // namespace
+
+bool TextBox::event(QEvent* event)
+{
+    // The menu shortcuts Ctrl+D, Ctrl+F and Ctrl+I belong to the window, not
+    // to the line edit's own editing keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier
+            && (key->key() == Qt::Key_D || key->key() == Qt::Key_F || key->key() == Qt::Key_I)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void TextBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!IsMoveInsideWindow(event->reason()))
+        return;
+    emit gotFocus();
+    reselectAfterClick_ = event->reason() == Qt::MouseFocusReason && hasSelectedText();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    reselectAfterClick_ = false;
+    if (IsMoveInsideWindow(event->reason()))
+        emit lostFocus();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    // The click that gave the focus placed the caret after the box selected
+    // its text on entry; select it again unless the user dragged a selection.
+    if (reselectAfterClick_ && !hasSelectedText())
+        selectAll();
+    reselectAfterClick_ = false;
+}

@@ -1,0 +1,132 @@
+// The minimum-stroke rule and the stroke table (declared in entry_rules.h).
+
+#include "entry_rules.h"
+
+#include "number_text.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace sbc {
+
+namespace {
+
+// Both bounds inclusive. The lower bounds lie a hair above the band below,
+// so a speed in such a gap is in no band and is not checked.
+struct StrokeBand {
+    double speedFrom;
+    double speedTo;
+    double minStroke;
+};
+
+struct StrokeRules {
+    Box speed;
+    Box stroke;
+    std::array<StrokeBand, 3> bands;
+    std::string_view tableTitle;
+    std::array<std::string_view, 9> tableLines;
+};
+
+const StrokeRules kImperialStroke = {
+    Box::txtOSDD,
+    Box::txtBufferStroke,
+    {{{0, 100, 1.5}, {100.0000001, 150, 2.5}, {150.0000001, 200, 4}}},
+    "Minimum Spring Buffer Stroke - Imperial",
+    {
+        "Rule 201.3a ( ASME A17.1 - 1996 )",
+        "",
+        "Operating speed / down, fpm      Min. Stroke, in.",
+        "",
+        "100 or less                                   1 1/2",
+        "101 to 150                                   2 1/2",
+        "151 to 200                                   4",
+        "",
+        "1 in. = 25.4 mm",
+    },
+};
+
+const StrokeRules kMetricStroke = {
+    Box::txtOSDDMet,
+    Box::txtBufferStrokeMet,
+    {{{0, 0.5, 38}, {0.5000001, 0.75, 63}, {0.75000001, 1, 100}}},
+    "Minimum Spring Buffer Stroke - Metric",
+    {
+        "2.22.3.1 ( ASME A17.1 - 2000 )",
+        "",
+        "Operating speed / down, m/s      Min. Stroke, mm",
+        "",
+        "0.5   or less                                   38",
+        "0.51 to 0.75                                  63",
+        "0.76 to 1.00                                  100",
+        "",
+        "25.4 mm = 1 in.",
+    },
+};
+
+const StrokeRules& SelectedRules(const FormPort& form)
+{
+    return form.ImperialMode() ? kImperialStroke : kMetricStroke;
+}
+
+const StrokeBand* FindBand(const StrokeRules& rules, double speed)
+{
+    for (const StrokeBand& band : rules.bands)
+        if (speed >= band.speedFrom && speed <= band.speedTo)
+            return &band;
+    return nullptr;
+}
+
+// An empty stroke box is never checked; that is also what ends the round
+// trip when the refusal puts the focus back into the emptied box.
+void CheckStroke(FormPort& form, const StrokeRules& rules)
+{
+    if (form.Text(rules.stroke).empty())
+        return;
+    const StrokeBand* band = FindBand(rules, NumberFromText(form.Text(rules.speed)));
+    if (band && NumberFromText(form.Text(rules.stroke)) < band->minStroke)
+        Buffer_Stroke_Msg(form);
+}
+
+std::string JoinLines(const std::array<std::string_view, 9>& lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+} // namespace
+
+void EntryBox_LostFocus(FormPort& form, Box box)
+{
+    for (const StrokeRules* rules : {&kImperialStroke, &kMetricStroke})
+        if (box == rules->speed || box == rules->stroke)
+            CheckStroke(form, *rules);
+}
+
+void ImperialStrokeShort(FormPort& form) { CheckStroke(form, kImperialStroke); }
+
+void MetricShortStroke(FormPort& form) { CheckStroke(form, kMetricStroke); }
+
+// The box emptied is the selected system's, whichever check called.
+void Buffer_Stroke_Msg(FormPort& form)
+{
+    ClearAnswers(form);
+    form.dialogs().ShowMessage({"Buffer stroke is too short!", "Buffer Stroke", MessageIcon::None});
+    const Box stroke = SelectedRules(form).stroke;
+    form.SetText(stroke, "");
+    form.SetFocus(stroke);
+}
+
+void Label10_DblClick(FormPort& form)
+{
+    const StrokeRules& rules = SelectedRules(form);
+    form.dialogs().ShowMessage(
+        {JoinLines(rules.tableLines), std::string(rules.tableTitle), MessageIcon::None});
+}
+
+} // namespace sbc
