@@ -1,0 +1,116 @@
+#pragma once
+// The real window, built headless with boxes and a printer that the tests
+// answer, plus helpers that type and tab as a user does.
+
+#include "design_look.h"
+#include "frm_main.h"
+#include "text_box.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace sbc::test {
+
+class AnsweringDialogs : public Dialogs {
+public:
+    std::vector<Message> messages;
+    std::function<void(const Message&)> onMessage; // runs while the box is "open"
+    std::vector<std::string> inputPrompts;
+    std::string inputAnswer;
+
+    void ShowMessage(const Message& message) override
+    {
+        messages.push_back(message);
+        if (onMessage)
+            onMessage(message);
+    }
+    std::string InputBox(std::string_view prompt, std::string_view) override
+    {
+        inputPrompts.emplace_back(prompt);
+        return inputAnswer;
+    }
+};
+
+class RecordingPrintService : public PrintService, public Printer {
+public:
+    bool cancelDialog = false;
+    int dialogsShown = 0;
+    int formImagesPrinted = 0;
+    std::vector<std::string> lines;
+    std::string fontName = "Arial";
+    double fontSize = 10;
+    bool fontBold = false;
+
+    void ShowPrintDialog() override
+    {
+        ++dialogsShown;
+        if (cancelDialog)
+            throw PrintError("cancelled");
+    }
+    Printer& printer() override { return *this; }
+    void PrintFormImage() override { ++formImagesPrinted; }
+
+    std::string FontName() const override { return fontName; }
+    void SetFontName(std::string_view name) override { fontName = name; }
+    double FontSize() const override { return fontSize; }
+    void SetFontSize(double points) override { fontSize = points; }
+    bool FontBold() const override { return fontBold; }
+    void SetFontBold(bool bold) override { fontBold = bold; }
+    void PrintLine(std::string_view text) override { lines.emplace_back(text); }
+    void EndDoc() override {}
+};
+
+struct Window {
+    AnsweringDialogs dialogs;
+    RecordingPrintService print;
+    std::unique_ptr<frmMain> form;
+
+    Window()
+    {
+        form = std::make_unique<frmMain>(&dialogs, &print);
+        form->show();
+        Activate();
+    }
+
+    // Under the offscreen platform nothing re-activates the window after
+    // another one took the activation; a window manager would.
+    void Activate()
+    {
+        form->activateWindow();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    TextBox* box(Box b) const { return form->box(b); }
+    QWidget* control(const char* name) const { return form->control(name); }
+    QRadioButton* option(const char* name) const { return static_cast<QRadioButton*>(control(name)); }
+    QString focusName() const
+    {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : QString();
+    }
+
+    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
+    void ClickBox(Box b) { Click(box(b)); }
+    // Types into the box that has the focus, key by key.
+    void Type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+    void TypeInto(Box b, const QString& keys)
+    {
+        ClickBox(b);
+        Type(keys);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
+    {
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+    }
+};
+
+inline void PrepareApplication() { ApplyDesignLook(); }
+
+} // namespace sbc::test
