@@ -56,6 +56,7 @@ protected:
 private:
     void BuildControls();
     QWidget* BuildControl(const sbc::ControlDesign& design, QWidget* container);
+    void NameBoxesForScreenReaders();
     void BuildMenus();
     void WireEvents();
     void PlaceOnScreen();

@@ -135,6 +135,19 @@ private slots:
         QCOMPARE(w.box(Box::txtID)->text(), QString(30, 'x'));
     }
 
+    void everyBoxIsNamedForScreenReaders()
+    {
+        Window w;
+        QCOMPARE(w.box(Box::txtRatedLoad)->accessibleName(), QString("Rated load, LB"));
+        QCOMPARE(w.box(Box::txtOSDDMet)->accessibleName(), QString("Operating speed in the down direction, MPS"));
+        QCOMPARE(w.box(Box::txtBufferStroke)->accessibleName(), QString("Buffer stroke, IN"));
+        QCOMPARE(w.box(Box::txtPlungerDiamMet)->accessibleName(), QString("Diamater of plunger, MM"));
+        QCOMPARE(w.box(Box::txtNumPlungersMet)->accessibleName(), QString("Number of plungers"));
+        QCOMPARE(w.box(Box::txtBufferGood)->accessibleName(), QString("Buffer is"));
+        for (int i = 0; i < kBoxCount; ++i)
+            QVERIFY(!w.box(static_cast<Box>(i))->accessibleName().isEmpty());
+    }
+
     void theWindowIsNotResizable()
     {
         Window w;

@@ -1,0 +1,16 @@
+# Installs, with apt, those of the named Debian packages that are missing.
+# Sourced by run.sh and test.sh.
+install_missing() {
+  local missing=()
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  fi
+}
+
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2)
+TEST_PACKAGES=(libgtest-dev poppler-utils)

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the calculator and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+install_missing "${BUILD_PACKAGES[@]}"
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build build -j"$(nproc)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Built build/app/spring-buffer-calculator, but this machine has no display to open its window on." >&2
+  echo "Run it from a desktop session, or under a virtual one: xvfb-run build/app/spring-buffer-calculator" >&2
+  exit 2
+fi
+exec build/app/spring-buffer-calculator
