@@ -1,0 +1,148 @@
+// Typing, tabbing and calculating through the real window, key by key, with
+// the message boxes answered by the test.
+
+#include "window_fixture.h"
+
+#include <QAction>
+
+using namespace sbc;
+using namespace sbc::test;
+
+class WindowEntryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { PrepareApplication(); }
+
+    void theTwinFollowsEveryKeystroke()
+    {
+        Window w;
+        w.ClickBox(Box::txtBufferStroke);
+        QStringList twins;
+        for (const char* key : {"2", "5", "0"}) {
+            w.Type(key);
+            twins << w.box(Box::txtBufferStrokeMet)->text();
+        }
+        QCOMPARE(twins, QStringList({"50.8", "635", "6350"}));
+        w.Key(Qt::Key_Backspace);
+        w.Key(Qt::Key_Backspace);
+        w.Key(Qt::Key_Backspace);
+        QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("0"));
+
+        w.Click(w.option("optMetric"));
+        w.Type("1.0");
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString("196.8503937"));
+        QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString("1.0"));
+    }
+
+    void theOilBufferRuleEmptiesTheSpeedAtTheKeystrokeThatBreaksIt()
+    {
+        Window w;
+        QStringList metricWhileOpen;
+        w.dialogs.onMessage = [&](const Message&) { metricWhileOpen << w.box(Box::txtOSDDMet)->text(); };
+        w.ClickBox(Box::txtOSDD);
+        w.Type("20");
+        QVERIFY(w.dialogs.messages.empty());
+        w.Type("1");
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(w.dialogs.messages[0].title, std::string("Oil Buffer Required"));
+        QCOMPARE(w.dialogs.messages[0].prompt, std::string("For speeds over 200 FPM an oil buffer is required."));
+        QCOMPARE(metricWhileOpen, QStringList({"1.02108"}));
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString("0"));
+        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        w.Type("200");
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+    }
+
+    void leavingTheStrokeBoxRefusesAShortStroke()
+    {
+        Window w;
+        w.TypeInto(Box::txtOSDD, "120");
+        w.TypeInto(Box::txtBufferStroke, "2");
+        w.Key(Qt::Key_Tab);
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(w.dialogs.messages[0].prompt, std::string("Buffer stroke is too short!"));
+        QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString());
+        QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("0"));
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        // Leaving the emptied box again checks nothing.
+        w.ClickBox(Box::txtOSDD);
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+    }
+
+    void losingTheWindowsActivationChecksNothing()
+    {
+        Window w;
+        w.TypeInto(Box::txtOSDD, "120");
+        w.TypeInto(Box::txtBufferStroke, "2");
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(w.dialogs.messages.empty());
+        w.Activate();
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QVERIFY(w.dialogs.messages.empty());
+        QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
+    }
+
+    void doubleClickingTheStrokeCaptionShowsTheTable()
+    {
+        Window w;
+        QTest::mouseDClick(w.control("Label10"), Qt::LeftButton);
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(w.dialogs.messages[0].title, std::string("Minimum Spring Buffer Stroke - Imperial"));
+    }
+
+    void enterCalculatesTheWorkedExample()
+    {
+        Window w;
+        const std::pair<Box, const char*> entries[] = {
+            {Box::txtOSDD, "125"},        {Box::txtRatedLoad, "2500"},     {Box::txtWeightCar, "3000"},
+            {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
+            {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"}, {Box::txtLengthPlunger, "10"},
+            {Box::txtPlungerDiam, "6"},
+        };
+        w.ClickBox(Box::txtOSDD);
+        for (const auto& [box, text] : entries) {
+            while (w.focusName() != QString::fromUtf8(BoxName(box).data(), qsizetype(BoxName(box).size())))
+                w.Key(Qt::Key_Tab);
+            w.Type(text);
+        }
+        w.Key(Qt::Key_Return);
+        QVERIFY(w.dialogs.messages.empty());
+        const std::pair<Box, const char*> results[] = {
+            {Box::txtMinBufLoadRat, "17456.42"},   {Box::txtMaxBufLoadRat, "34912.84"},
+            {Box::txtActBufLoadRat, "20000"},      {Box::txtMinBufLoadRatMet, "7918.0989195154"},
+            {Box::txtMaxBufLoadRatMet, "15836.1978390308"}, {Box::txtActBufLoadRatMet, "9071.8474"},
+            {Box::txtBufferGood, "GOOD!!"},
+        };
+        for (const auto& [box, text] : results)
+            QCOMPARE(w.box(box)->text(), QString(text));
+        QCOMPARE(w.focusName(), QString("txtPlungerDiam")); // Enter moves no focus
+
+        w.Type("7"); // any change empties the results
+        for (Box b : kResultBoxes)
+            QVERIFY(w.box(b)->text().isEmpty());
+    }
+
+    void menuShortcutsWorkFromAnEntryBox()
+    {
+        Window w;
+        w.ClickBox(Box::txtOSDD);
+        w.print.cancelDialog = true;
+        w.Key(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(w.print.dialogsShown, 1);
+        QCOMPARE(w.dialogs.inputPrompts.size(), std::size_t(1));
+        w.Key(Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(w.dialogs.messages[0].title, std::string("Formulas"));
+        w.print.cancelDialog = false;
+        w.Key(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(w.print.formImagesPrinted, 1);
+    }
+};
+
+QTEST_MAIN(WindowEntryTest)
+#include "window_entry_test.moc"
