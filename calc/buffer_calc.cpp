@@ -26,6 +26,16 @@ float Single(double value)
     return *single;
 }
 
+// V² and 2gS must not vanish in single precision: a speed or stroke that
+// small is no entry at all.
+float NonZeroSingle(double value)
+{
+    const float single = Single(value);
+    if (single == 0)
+        throw CalcFailure{};
+    return single;
+}
+
 double Finite(double value)
 {
     if (!std::isfinite(value))
@@ -105,10 +115,10 @@ float NetPlungerWeight(const Entries& e, float oilPerLength)
 float ImperialSpeedSquared(const Entries& e)
 {
     const double feetPerSecond = e[kSpeed] / 60;
-    return Single(feetPerSecond * feetPerSecond);
+    return NonZeroSingle(feetPerSecond * feetPerSecond);
 }
 
-float ImperialTwoGS(const Entries& e) { return Single(e[kStroke] / 12 * 64.3481); }
+float ImperialTwoGS(const Entries& e) { return NonZeroSingle(e[kStroke] / 12 * 64.3481); }
 
 float ImperialReaction(const Entries& e, std::int32_t twoW)
 {
@@ -118,6 +128,7 @@ float ImperialReaction(const Entries& e, std::int32_t twoW)
 }
 
 // Without plunger, V² and 2gS reach the division through their 7-digit text.
+// 2W takes the same road, but an integer's text reads back unchanged.
 float ImperialReactionViaText(const Entries& e, std::int32_t twoW)
 {
     const double v2 = NumberFromText(TextFromSingle(ImperialSpeedSquared(e)));
@@ -128,7 +139,7 @@ float ImperialReactionViaText(const Entries& e, std::int32_t twoW)
 // In kilograms (force): 2W (g + V² / 2S) newtons times 0.10197.
 float MetricReaction(const Entries& e, std::int32_t twoW)
 {
-    const float v2 = Single(e[kSpeed] * e[kSpeed]);
+    const float v2 = NonZeroSingle(e[kSpeed] * e[kSpeed]);
     return Single((Divide(v2, e[kStroke] * 0.001 * 2) + 9.80665) * twoW * 0.10197);
 }
 

@@ -61,9 +61,11 @@ void OilBufferRule(FormPort& form, Box box)
 void EntryBox_Change(FormPort& form, Box box)
 {
     const TwinPair* pair = FindTwinPair(box);
+    if (!pair)
+        return; // the result boxes and txtID have no change handler
     // The guard: a twin written by conversion belongs to the other system,
     // so its own handler neither converts back nor applies the speed rule.
-    if (pair && InSelectedSystem(form, box)) {
+    if (InSelectedSystem(form, box)) {
         ConvertIntoTwin(form, *pair, box);
         OilBufferRule(form, box);
     }

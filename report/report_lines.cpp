@@ -91,7 +91,8 @@ std::string RowValue(const FormPort& form, const Row& row, bool metric, Counts c
     case Count::None:
         break;
     }
-    return " " + form.Text(metric ? row.metric : row.imperial) + std::string(metric ? row.metricUnit : row.imperialUnit);
+    const Box box = metric ? row.metric : row.imperial;
+    return " " + form.Text(box) + std::string(metric ? row.metricUnit : row.imperialUnit);
 }
 
 class ReportWriter {
@@ -120,7 +121,8 @@ public:
     {
         Rows(kLeadRows, metric);
         Line();
-        Indented(std::string("Is plunger weight carried by car at buffer impact?  ") + (form_.PlungerYes() ? "Yes" : "No"));
+        const char* answer = form_.PlungerYes() ? "Yes" : "No";
+        Indented(std::string("Is plunger weight carried by car at buffer impact?  ") + answer);
         Line();
         if (form_.PlungerYes()) {
             Rows(kPlungerRows, metric);

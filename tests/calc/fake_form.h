@@ -71,6 +71,10 @@ public:
         return answer;
     }
 
+    // Puts a text into a box without running its handler, as if it stood
+    // there before the test began.
+    void Fill(Box box, std::string_view text) { texts[Index(box)] = std::string(text); }
+
     // Types `keys` at the end of the box's text one character at a time, as
     // a user does: every keystroke is a change.
     void Type(Box box, std::string_view keys)

@@ -1,0 +1,253 @@
+#include "form_checks.h"
+
+#include <gtest/gtest.h>
+
+namespace sbc::test {
+namespace {
+
+Box SpeedBox(bool imperial) { return imperial ? Box::txtOSDD : Box::txtOSDDMet; }
+Box StrokeBox(bool imperial) { return imperial ? Box::txtBufferStroke : Box::txtBufferStrokeMet; }
+
+// ---- The oil-buffer speed limit ------------------------------------------
+
+struct SpeedCase {
+    bool imperial;
+    const char* keys;
+    int refusedAtKey; // 1-based keystroke that draws the message, 0 for none
+};
+
+void PrintTo(const SpeedCase& c, std::ostream* os) { *os << (c.imperial ? "FPM " : "MPS ") << c.keys; }
+
+class OilBufferRule : public ::testing::TestWithParam<SpeedCase> {};
+
+TEST_P(OilBufferRule, RefusesOnlyAboveTheLimit)
+{
+    const SpeedCase& c = GetParam();
+    FakeForm form;
+    form.imperial = c.imperial;
+    const Box speed = SpeedBox(c.imperial);
+    int refusedAt = 0;
+    std::string textWhileOpen;
+    form.onMessage = [&](const Message&) { textWhileOpen = form.Text(speed); };
+    const std::string keys = c.keys;
+    for (std::size_t i = 0; i < keys.size() && !refusedAt; ++i) {
+        form.Type(speed, keys.substr(i, 1));
+        if (!form.messages.empty())
+            refusedAt = static_cast<int>(i) + 1;
+    }
+    EXPECT_EQ(refusedAt, c.refusedAtKey);
+    if (!c.refusedAtKey) {
+        EXPECT_EQ(form.Text(speed), c.keys);
+        return;
+    }
+    ASSERT_EQ(form.messages.size(), 1u);
+    const Message& m = form.messages[0];
+    EXPECT_EQ(m.prompt, c.imperial ? "For speeds over 200 FPM an oil buffer is required."
+                                   : "For speeds over 1 MPS an oil buffer is required.");
+    EXPECT_EQ(m.title, "Oil Buffer Required");
+    EXPECT_EQ(m.icon, MessageIcon::None);
+    EXPECT_EQ(textWhileOpen, keys.substr(0, static_cast<std::size_t>(c.refusedAtKey)));
+    EXPECT_EQ(form.Text(speed), "");
+    EXPECT_EQ(form.Text(TwinOf(speed)), "0");
+    EXPECT_TRUE(ResultsEmpty(form));
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, OilBufferRule, ::testing::Values(
+    SpeedCase{true, "201", 3},
+    SpeedCase{true, "200", 0},
+    SpeedCase{true, "200.5", 5},
+    SpeedCase{true, "300", 3},
+    SpeedCase{false, "1.0", 0},
+    SpeedCase{false, "1.01", 4},
+    SpeedCase{false, "2", 1}));
+
+// The converted 216.53543307 FPM stands in txtOSDD while the Metric message
+// is open, yet the Imperial rule stays silent: it belongs to Imperial mode.
+TEST(OilBufferRule, ConvertedTwinIsNotChecked)
+{
+    FakeForm form;
+    form.imperial = false;
+    std::string twinWhileOpen;
+    form.onMessage = [&](const Message&) { twinWhileOpen = form.Text(Box::txtOSDD); };
+    form.Type(Box::txtOSDDMet, "1.1");
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].prompt, "For speeds over 1 MPS an oil buffer is required.");
+    EXPECT_EQ(twinWhileOpen, "216.53543307");
+    EXPECT_EQ(form.Text(Box::txtOSDD), "0");
+    EXPECT_EQ(form.Text(Box::txtOSDDMet), "");
+}
+
+// ---- The minimum stroke ---------------------------------------------------
+
+struct StrokeCase {
+    bool imperial;
+    const char* speed;
+    const char* stroke;
+    bool tooShort;
+};
+
+void PrintTo(const StrokeCase& c, std::ostream* os)
+{
+    *os << (c.imperial ? "FPM '" : "MPS '") << c.speed << "' stroke '" << c.stroke << "'";
+}
+
+class MinimumStroke : public ::testing::TestWithParam<StrokeCase> {
+protected:
+    // Both texts stand in their boxes and the focus leaves the speed box
+    // for a box without a check of its own.
+    FakeForm LeaveSpeedBox()
+    {
+        const StrokeCase& c = GetParam();
+        FakeForm form;
+        form.imperial = c.imperial;
+        form.Fill(SpeedBox(c.imperial), c.speed);
+        form.Fill(StrokeBox(c.imperial), c.stroke);
+        form.Fill(TwinOf(StrokeBox(c.imperial)), "twin");
+        FillResults(form);
+        form.focus = SpeedBox(c.imperial);
+        form.SetFocus(Box::txtRatedLoad);
+        return form;
+    }
+};
+
+TEST_P(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
+{
+    const StrokeCase& c = GetParam();
+    const FakeForm form = LeaveSpeedBox();
+    const Box stroke = StrokeBox(c.imperial);
+    if (!c.tooShort) {
+        EXPECT_TRUE(form.messages.empty());
+        EXPECT_EQ(form.Text(stroke), c.stroke);
+        EXPECT_EQ(form.focus, Box::txtRatedLoad);
+        return;
+    }
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].prompt, "Buffer stroke is too short!");
+    EXPECT_EQ(form.messages[0].title, "Buffer Stroke");
+    EXPECT_EQ(form.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(form.Text(stroke), "");
+    EXPECT_EQ(form.Text(TwinOf(stroke)), "0");
+    EXPECT_EQ(form.focus, stroke);
+    EXPECT_TRUE(ResultsEmpty(form));
+}
+
+INSTANTIATE_TEST_SUITE_P(Imperial, MinimumStroke, ::testing::Values(
+    StrokeCase{true, "120", "", false},          // an empty stroke is never checked
+    StrokeCase{true, "", "", false},
+    StrokeCase{true, "100", "1.5", false},
+    StrokeCase{true, "100", "1.49", true},
+    StrokeCase{true, "120", "2", true},
+    StrokeCase{true, "150", "2.5", false},
+    StrokeCase{true, "160", "3.9", true},
+    StrokeCase{true, "200", "4", false},
+    StrokeCase{true, "100.00000005", "0.1", false}, // between bands 1 and 2
+    StrokeCase{true, "150.00000005", "0.1", false}, // between bands 2 and 3
+    StrokeCase{true, "100.0000001", "2.4", true},
+    StrokeCase{true, "", "1", true},                // empty speed reads 0: band 1
+    StrokeCase{true, "abc", "1", true},
+    StrokeCase{true, "-5", "0.1", false},
+    StrokeCase{true, "250", "0.1", false},
+    StrokeCase{true, "50", "abc", true},
+    StrokeCase{true, "50", " ", true}));            // a blank is not empty; it reads 0
+
+INSTANTIATE_TEST_SUITE_P(Metric, MinimumStroke, ::testing::Values(
+    StrokeCase{false, "0.5", "38", false},
+    StrokeCase{false, "0.5", "37.9", true},
+    StrokeCase{false, "0.50000005", "1", false},
+    StrokeCase{false, "0.508", "50", true},
+    StrokeCase{false, "0.75", "63", false},
+    StrokeCase{false, "0.76", "63", true},
+    StrokeCase{false, "0.75000001", "99", true},
+    StrokeCase{false, "0.750000005", "1", false},
+    StrokeCase{false, "1", "100", false},
+    StrokeCase{false, "1.5", "1", false},
+    StrokeCase{false, "", "1", true}));
+
+TEST(MinimumStroke, LeavingTheStrokeBoxChecksOnceWithoutLooping)
+{
+    for (bool imperial : {true, false}) {
+        FakeForm form;
+        form.imperial = imperial;
+        form.Fill(SpeedBox(imperial), imperial ? "100" : "0.5");
+        form.Fill(StrokeBox(imperial), "1");
+        form.focus = StrokeBox(imperial);
+        // Going to the speed box: the focus comes back, so the speed box's own
+        // exit runs its check too, and finds the stroke box empty.
+        form.SetFocus(SpeedBox(imperial));
+        EXPECT_EQ(form.messages.size(), 1u);
+        EXPECT_EQ(form.focus, StrokeBox(imperial));
+        EXPECT_EQ(form.Text(StrokeBox(imperial)), "");
+    }
+}
+
+TEST(MinimumStroke, OtherBoxesHaveNoExitCheck)
+{
+    FakeForm form;
+    form.Fill(Box::txtOSDD, "100");
+    form.Fill(Box::txtBufferStroke, "1");
+    form.focus = Box::txtRatedLoad;
+    form.SetFocus(Box::txtWeightCar);
+    EXPECT_TRUE(form.messages.empty());
+}
+
+// The refusal empties the selected system's stroke box, whichever check ran.
+TEST(MinimumStroke, RefusalFollowsTheSelectedSystem)
+{
+    FakeForm form;
+    form.imperial = false;
+    form.Fill(Box::txtOSDD, "100");
+    form.Fill(Box::txtBufferStroke, "1");
+    form.Fill(Box::txtBufferStrokeMet, "25");
+    ImperialStrokeShort(form);
+    EXPECT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.Text(Box::txtBufferStroke), "0");
+    EXPECT_EQ(form.Text(Box::txtBufferStrokeMet), "");
+    EXPECT_EQ(form.focus, Box::txtBufferStrokeMet);
+}
+
+// ---- The stroke table ----------------------------------------------------
+
+std::string Blanks(std::size_t count) { return std::string(count, ' '); }
+
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\r\n") + line;
+    return text;
+}
+
+TEST(StrokeTable, ShowsTheSelectedSystemsTable)
+{
+    const std::string imperial = Lines({
+        "Rule 201.3a ( ASME A17.1 - 1996 )", "",
+        "Operating speed / down, fpm" + Blanks(6) + "Min. Stroke, in.", "",
+        "100 or less" + Blanks(35) + "1 1/2",
+        "101 to 150" + Blanks(35) + "2 1/2",
+        "151 to 200" + Blanks(35) + "4", "",
+        "1 in. = 25.4 mm"});
+    const std::string metric = Lines({
+        "2.22.3.1 ( ASME A17.1 - 2000 )", "",
+        "Operating speed / down, m/s" + Blanks(6) + "Min. Stroke, mm", "",
+        "0.5" + Blanks(3) + "or less" + Blanks(35) + "38",
+        "0.51 to 0.75" + Blanks(34) + "63",
+        "0.76 to 1.00" + Blanks(34) + "100", "",
+        "25.4 mm = 1 in."});
+
+    for (bool inImperial : {true, false}) {
+        FakeForm form;
+        form.imperial = inImperial;
+        FillResults(form);
+        Label10_DblClick(form);
+        ASSERT_EQ(form.messages.size(), 1u);
+        const Message& m = form.messages[0];
+        EXPECT_EQ(m.prompt, inImperial ? imperial : metric);
+        EXPECT_EQ(m.title, inImperial ? "Minimum Spring Buffer Stroke - Imperial"
+                                      : "Minimum Spring Buffer Stroke - Metric");
+        EXPECT_EQ(m.icon, MessageIcon::None);
+        EXPECT_EQ(ResultTexts(form)[0], "stale"); // no box changes
+    }
+}
+
+} // namespace
+} // namespace sbc::test

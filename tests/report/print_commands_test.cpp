@@ -1,0 +1,221 @@
+// File > Print Data, File > Print Form and Help > Info against a recording
+// printer: the order of question, dialog and printing, the counts, the
+// printer font, and the silent end on every failure.
+
+#include "print_commands.h"
+#include "recording_print.h"
+#include "report_lines.h"
+#include "sample_elevator.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace sbc::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+const std::string kQuestion = "ask Do you wish to identify this elevator? | Elevator ID";
+
+class PrintCommand : public ::testing::Test {
+protected:
+    PrintCommand() { FillSampleElevator(form); }
+
+    void PrintData() { mnuPrintData_Click(form, print); }
+    void PrintForm() { mnuPrintForm_Click(form, print); }
+
+    // The log without the printed lines: questions, dialog and font changes.
+    Log Steps() const
+    {
+        Log steps;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(steps),
+                     [](const std::string& entry) { return !entry.starts_with("line "); });
+        return steps;
+    }
+
+    std::vector<std::string> PrintedTexts() const { return Texts(print.recorder.printed); }
+
+    std::string PrintedLineStartingWith(std::string_view prefix) const
+    {
+        for (const ReportLine& line : print.recorder.printed)
+            if (line.text.starts_with(prefix))
+                return line.text;
+        return "(not printed)";
+    }
+
+    Log log;
+    AskingForm form{log};
+    RecordingPrintService print{log};
+};
+
+// --- The identification question --------------------------------------------
+
+TEST_F(PrintCommand, EmptyIdentificationIsAskedForBeforeTheDialogAndPrinted)
+{
+    Put(form, Box::txtID, "");
+    form.inputAnswers = {"West bank 2"};
+    PrintData();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[0], kQuestion);
+    EXPECT_EQ(log[1], "dialog");
+    EXPECT_EQ(form.Text(Box::txtID), "West bank 2");
+    EXPECT_EQ(PrintedLineStartingWith("    Elevator"), "    Elevator Identification: West bank 2");
+}
+
+TEST_F(PrintCommand, EnteredIdentificationIsNotAskedFor)
+{
+    PrintData();
+    PrintForm();
+    EXPECT_TRUE(form.inputPrompts.empty());
+    EXPECT_EQ(log.front(), "dialog");
+}
+
+TEST_F(PrintCommand, CancelledQuestionPrintsWithAnEmptyIdentification)
+{
+    Put(form, Box::txtID, "");
+    PrintData();
+    EXPECT_EQ(form.Text(Box::txtID), "");
+    EXPECT_EQ(PrintedLineStartingWith("    Elevator"), "    Elevator Identification: ");
+}
+
+TEST_F(PrintCommand, AnswerStaysWhenTheDialogIsCancelledSoTheNextPrintDoesNotAsk)
+{
+    Put(form, Box::txtID, "");
+    form.inputAnswers = {"Car 7"};
+    print.cancel = true;
+    PrintData();
+    EXPECT_EQ(form.Text(Box::txtID), "Car 7");
+    PrintData();
+    EXPECT_EQ(form.inputPrompts.size(), 1u);
+}
+
+// --- Cancel and failures end the command silently ----------------------------
+
+TEST_F(PrintCommand, CancelOfThePrintDialogPrintsNothing)
+{
+    print.cancel = true;
+    PrintData();
+    PrintForm();
+    EXPECT_THAT(log, ElementsAre("dialog", "dialog"));
+    EXPECT_TRUE(form.messages.empty());
+}
+
+TEST_F(PrintCommand, CountOutsideSixteenBitsEndsBeforeTheDialog)
+{
+    for (const char* count : {"32767.5", "-32769", "1E400"}) {
+        log.clear();
+        Put(form, Box::txtID, "");
+        Put(form, Box::txtNumPlungers, count);
+        PrintData();
+        EXPECT_THAT(log, ElementsAre(kQuestion)) << count;
+    }
+    EXPECT_TRUE(form.messages.empty());
+}
+
+TEST_F(PrintCommand, PrinterFailureMidReportLeavesTheReportFontAndSendsNothing)
+{
+    print.recorder.failAtLine = 12;
+    PrintData();
+    EXPECT_EQ(print.recorder.printed.size(), 12u);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "end"), 0);
+    EXPECT_EQ(print.recorder.fontName, "Courier New");
+}
+
+// --- Counts -----------------------------------------------------------------
+
+TEST_F(PrintCommand, CountsAreRoundedHalfToEvenAndPrintedInBothSections)
+{
+    const std::pair<const char*, const char*> cases[] = {{"2.5", " 2 "}, {"3.5", " 4 "}, {"-3", "-3 "}, {"", " 0 "}};
+    for (const auto& [box, printed] : cases) {
+        print.recorder.printed.clear();
+        Put(form, Box::txtNumPlungers, box);
+        PrintData();
+        const std::string line = "    Number of plungers:                     " + std::string(printed);
+        const std::vector<std::string> texts = PrintedTexts();
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), line), 2) << '"' << box << '"';
+    }
+}
+
+TEST_F(PrintCommand, MetricModeTakesTheCountsFromTheMetricBoxes)
+{
+    form.imperial = false;
+    Put(form, Box::txtNumOfBufAssys, "99999");  // would end the command if it were read
+    Put(form, Box::txtNumOfBufAssysMet, "3.5");
+    Put(form, Box::txtNumPlungersMet, "2");
+    PrintData();
+    EXPECT_EQ(PrintedTexts(), Texts(BuildDataReport(form, 4, 2)));
+}
+
+// --- The printer font -------------------------------------------------------
+
+TEST_F(PrintCommand, ReportFontIsSetSwitchedWhereTheLinesChangeAndRestored)
+{
+    PrintData();
+    EXPECT_THAT(Steps(), ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off",
+                                     "bold on", "bold off", "bold on", "bold off", "size 10", "end", "name Arial",
+                                     "size 9.5"));
+}
+
+TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
+{
+    for (const bool plungerYes : {true, false}) {
+        print.recorder.printed.clear();
+        form.plungerYes = plungerYes;
+        PrintData();
+        const std::vector<ReportLine> expected = BuildDataReport(form, 2, 1);
+        const std::vector<ReportLine>& printed = print.recorder.printed;
+        ASSERT_EQ(printed.size(), expected.size());
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            EXPECT_EQ(printed[i].text, expected[i].text);
+            EXPECT_EQ(printed[i].points, expected[i].points) << "line " << i + 1;
+            EXPECT_EQ(printed[i].bold, expected[i].bold) << "line " << i + 1;
+        }
+    }
+}
+
+// --- Print Form and Info ----------------------------------------------------
+
+TEST_F(PrintCommand, PrintFormAsksThenShowsTheDialogThenPrintsTheImage)
+{
+    Put(form, Box::txtID, "");
+    form.inputAnswers = {"Car 9"};
+    PrintForm();
+    EXPECT_THAT(log, ElementsAre(kQuestion, "dialog", "form image"));
+    EXPECT_EQ(form.Text(Box::txtID), "Car 9");
+}
+
+TEST(InfoCommand, ShowsTheFormulasInAnInformationBox)
+{
+    FakeForm form;
+    mnuInfo_Click(form);
+    ASSERT_EQ(form.messages.size(), 1u);
+    const Message& message = form.messages[0];
+    EXPECT_EQ(message.title, "Formulas");
+    EXPECT_EQ(message.icon, MessageIcon::Information);
+    EXPECT_EQ(message.prompt,
+              "The following formulas were used to determine the reactions:\r\n"
+              "\r\n"
+              "Imperial: R = 2W ( 1 + V^2 / 64.3481 X S )\r\n"
+              "\r\n"
+              "Metric: R = 2W ( 9.80665 + V^2 / 2S )\r\n"
+              "\r\n"
+              "R = Buffer Reaction, lbf (N)\r\n"
+              "S = Buffer Stroke, ft (m)\r\n"
+              "V = Speed at impact, ft/s (m/s)\r\n"
+              "W = Weight of car plus rated load plus plunger weight minus \r\n"
+              "        the buoyant effects of the plunger in oil, lb (kg)\r\n"
+              "\r\n"
+              "R   = Minimum load rating of the buffer(s)\r\n"
+              "\r\n"
+              "2R = Maximum load rating of the buffer(s)\r\n"
+              "\r\n"
+              "\r\n"
+              "For the buoyant effects of the plunger in oil I used:\r\n"
+              "Imperial: Oil = 54.3 lbs/cubic foot.\r\n"
+              "Metric: Oil = 869.8 kg/cubic meter");
+}
+
+} // namespace
+} // namespace sbc::test

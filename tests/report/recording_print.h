@@ -1,0 +1,114 @@
+#pragma once
+// A printer and a Print dialog that record what the print commands do, and a
+// window that records its identification question into the same log, so the
+// order of question, dialog and printing can be checked.
+
+#include "fake_form.h"
+#include "printer.h"
+#include "report_lines.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sbc::test {
+
+using Log = std::vector<std::string>;
+
+inline std::vector<std::string> Texts(const std::vector<ReportLine>& lines)
+{
+    std::vector<std::string> texts;
+    for (const ReportLine& line : lines)
+        texts.push_back(line.text);
+    return texts;
+}
+
+class RecordingPrinter : public Printer {
+public:
+    explicit RecordingPrinter(Log& log) : log_(log) {}
+
+    std::string fontName = "Arial";
+    double fontSize = 9.5;
+    bool fontBold = false;
+    std::optional<std::size_t> failAtLine;  // PrintLine throws on this line (0-based)
+    std::vector<ReportLine> printed;        // each line with the size and weight it got
+
+    std::string FontName() const override
+    {
+        Note("get name");
+        return fontName;
+    }
+    void SetFontName(std::string_view name) override { Note("name " + (fontName = name)); }
+    double FontSize() const override
+    {
+        Note("get size");
+        return fontSize;
+    }
+    void SetFontSize(double points) override { Note("size " + Number(fontSize = points)); }
+    bool FontBold() const override
+    {
+        Note("get bold");
+        return fontBold;
+    }
+    void SetFontBold(bool bold) override { Note(std::string("bold ") + ((fontBold = bold) ? "on" : "off")); }
+
+    void PrintLine(std::string_view text) override
+    {
+        if (failAtLine == printed.size())
+            throw PrintError("paper jam");
+        printed.push_back({std::string(text), fontSize, fontBold});
+        log_.push_back("line " + std::string(text));
+    }
+
+    void EndDoc() override { Note("end"); }
+
+private:
+    void Note(std::string entry) const { log_.push_back(std::move(entry)); }
+    static std::string Number(double value)
+    {
+        std::string text = std::to_string(value);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        return text;
+    }
+
+    Log& log_;
+};
+
+class RecordingPrintService : public PrintService {
+public:
+    explicit RecordingPrintService(Log& log) : recorder(log), log_(log) {}
+
+    RecordingPrinter recorder;
+    bool cancel = false;  // the user presses Cancel in the Print dialog
+
+    void ShowPrintDialog() override
+    {
+        log_.push_back("dialog");
+        if (cancel)
+            throw PrintError("Cancel");
+    }
+    Printer& printer() override { return recorder; }
+    void PrintFormImage() override { log_.push_back("form image"); }
+
+private:
+    Log& log_;
+};
+
+// The plain-string window, with its text-input box noted in the shared log.
+class AskingForm : public FakeForm {
+public:
+    explicit AskingForm(Log& log) : log_(log) {}
+
+    std::string InputBox(std::string_view prompt, std::string_view title) override
+    {
+        log_.push_back("ask " + std::string(prompt) + " | " + std::string(title));
+        return FakeForm::InputBox(prompt, title);
+    }
+
+private:
+    Log& log_;
+};
+
+} // namespace sbc::test

@@ -1,0 +1,147 @@
+// The data report's lines: text, size and weight, for both unit sections.
+
+#include "publisher.h"
+#include "recording_print.h"
+#include "report_lines.h"
+#include "sample_elevator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace sbc::test {
+namespace {
+
+std::vector<std::string> CalculatedReportWithPlunger()
+{
+    return {
+        "",
+        "",
+        "    Hydraulic Spring Buffer Reaction Calculation Results",
+        "",
+        "    Elevator Identification: Car 3",
+        "",
+        "    Buffer is:               GOOD!!",
+        "",
+        "                             Imperial",
+        "",
+        "    Operating speed in the down direction:   100 FPM",
+        "    Rated load:                              2500 Lb",
+        "    Weight of the complete car:              3000 Lb",
+        "    Load rating of one buffer assembly:      7000 Lb",
+        "    Buffer stroke:                           2.5 Inches",
+        "    Number of buffer assemblies:             2 ",
+        "",
+        "    Is plunger weight carried by car at buffer impact?  Yes",
+        "",
+        "    Weight of one plunger:                   800 Lb",
+        "    Number of plungers:                      1 ",
+        "    Length of plunger in oil at impact:      10 Feet",
+        "    Plunger diameter:                        6 Inches",
+        "",
+        "    Minimum buffer load rating:              5639.2 Lb",
+        "    Actual buffer load rating:               7000 Lb",
+        "    Maximum buffer load rating:              11278.4 Lb",
+        "",
+        "                             Metric",
+        "",
+        "    Operating speed in the down direction:   0.508 MPS",
+        "    Rated load:                              1133.98 Kg",
+        "    Weight of the complete car:              1360.78 Kg",
+        "    Load rating of one buffer assembly:      3175.15 Kg",
+        "    Buffer stroke:                           63.5 Millimeters",
+        "    Number of buffer assemblies:             2 ",
+        "",
+        "    Is plunger weight carried by car at buffer impact?  Yes",
+        "",
+        "    Weight of one plunger:                   362.87 Kg",
+        "    Number of plungers:                      1 ",
+        "    Length of plunger in oil at impact:      3.048 Meters",
+        "    Plunger diameter:                        152.4 Millimeters",
+        "",
+        "    Minimum buffer load rating:              2557.9 Kg",
+        "    Actual buffer load rating:               3175.15 Kg",
+        "    Maximum buffer load rating:              5115.8 Kg",
+        "",
+        "",
+        "      Another timesaving program from " + std::string(kPublisherAddress),
+    };
+}
+
+class DataReport : public ::testing::Test {
+protected:
+    DataReport() { FillSampleElevator(form); }
+    std::vector<std::string> Report(std::int16_t assemblies = 2, std::int16_t plungers = 1)
+    {
+        return Texts(BuildDataReport(form, assemblies, plungers));
+    }
+    FakeForm form;
+};
+
+TEST_F(DataReport, CalculatedElevatorWithPlungerPrintsEveryLineAsDesigned)
+{
+    EXPECT_EQ(Report(), CalculatedReportWithPlunger());
+}
+
+TEST_F(DataReport, WithoutPlungerBothSectionsGoFromTheQuestionStraightToTheRatings)
+{
+    form.plungerYes = false;
+    std::vector<std::string> expected = CalculatedReportWithPlunger();
+    const auto at = [&](std::ptrdiff_t index) { return expected.begin() + index; };
+    expected.erase(at(39), at(44)); // the Metric plunger block and its empty line
+    expected.erase(at(19), at(24)); // the Imperial one
+    expected[17] = expected[32] = "    Is plunger weight carried by car at buffer impact?  No";
+
+    const std::vector<std::string> report = Report();
+    EXPECT_EQ(report, expected);
+    ASSERT_EQ(report.size(), 40u);
+    EXPECT_EQ(report[17], "    Is plunger weight carried by car at buffer impact?  No");
+    EXPECT_EQ(report[18], "");
+    EXPECT_EQ(report[19], "    Minimum buffer load rating:              5639.2 Lb");
+}
+
+TEST_F(DataReport, ResultsNotYetCalculatedPrintLabelAndUnitOnly)
+{
+    for (Box box : kResultBoxes)
+        Put(form, box, "");
+    const std::vector<std::string> report = Report();
+    EXPECT_EQ(report[6], "    Buffer is:               ");
+    EXPECT_EQ(report[24], "    Minimum buffer load rating:               Lb");
+    EXPECT_EQ(report[26], "    Maximum buffer load rating:               Lb");
+    EXPECT_EQ(report[44], "    Minimum buffer load rating:               Kg");
+    EXPECT_EQ(report[46], "    Maximum buffer load rating:               Kg");
+}
+
+TEST_F(DataReport, CountsPrintAsThePlatformPrintsNumbersInBothSections)
+{
+    const std::vector<std::string> report = Report(-3, 32767);
+    EXPECT_EQ(report[15], "    Number of buffer assemblies:            -3 ");
+    EXPECT_EQ(report[20], "    Number of plungers:                      32767 ");
+    EXPECT_EQ(report[35], report[15]);
+    EXPECT_EQ(report[40], report[20]);
+    EXPECT_EQ(Report(0, -32768)[20], "    Number of plungers:                     -32768 ");
+}
+
+TEST_F(DataReport, TextIsPrintedExactlyAsTheBoxHoldsIt)
+{
+    Put(form, Box::txtID, "  Bank A, car #2  ");
+    Put(form, Box::txtOSDD, "1,5e");
+    const std::vector<std::string> report = Report();
+    EXPECT_EQ(report[4], "    Elevator Identification:   Bank A, car #2  ");
+    EXPECT_EQ(report[10], "    Operating speed in the down direction:   1,5e FPM");
+}
+
+TEST_F(DataReport, BoldOnTheHeadingAndTheMetricTitleAndTenPointOnlyForTheClosingLine)
+{
+    const std::vector<ReportLine> report = BuildDataReport(form, 2, 1);
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        const bool heading = i >= 2 && i <= 8;
+        const bool metricTitle = report[i].text == "                             Metric";
+        EXPECT_EQ(report[i].bold, heading || metricTitle) << "line " << i + 1 << ": " << report[i].text;
+        EXPECT_EQ(report[i].points, i + 1 == report.size() ? 10 : 14) << "line " << i + 1;
+    }
+}
+
+} // namespace
+} // namespace sbc::test
