@@ -288,7 +288,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 std::string frmMain::Text(Box id) const { return box(id)->text().toStdString(); }
 
-void frmMain::SetText(Box id, std::string_view text) { box(id)->setText(ToQString(text)); }
+void frmMain::SetText(Box id, std::string_view text)
+{
+    // A text written from code is shown from its start, as long results
+    // (7918.0989195154) are wider than their box.
+    box(id)->setText(ToQString(text));
+    box(id)->setCursorPosition(0);
+}
 
 void frmMain::SetFocus(Box id) { box(id)->setFocus(Qt::OtherFocusReason); }
 

@@ -118,8 +118,10 @@ private slots:
             {Box::txtMaxBufLoadRatMet, "15836.1978390308"}, {Box::txtActBufLoadRatMet, "9071.8474"},
             {Box::txtBufferGood, "GOOD!!"},
         };
-        for (const auto& [box, text] : results)
+        for (const auto& [box, text] : results) {
             QCOMPARE(w.box(box)->text(), QString(text));
+            QCOMPARE(w.box(box)->cursorPosition(), 0); // a long result shows its first digits
+        }
         QCOMPARE(w.focusName(), QString("txtPlungerDiam")); // Enter moves no focus
 
         w.Type("7"); // any change empties the results
