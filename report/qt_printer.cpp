@@ -124,7 +124,11 @@ void QtPrintService::ShowPrintDialog()
     QPrintDialog dialog(qprinter_.get(), form_);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (!dialogStep_(dialog, *qprinter_))
+    const bool accepted = dialogStep_(dialog, *qprinter_);
+    // Without a window manager nothing hands the window its activation back.
+    if (form_)
+        form_->window()->activateWindow();
+    if (!accepted)
         throw PrintError("the Print dialog was cancelled");
 }
 
