@@ -21,9 +21,9 @@ QImage AppIconImage(int size)
     p.fillRect(QRectF(9, 26, 14, 2), QColor(128, 128, 128));
     p.fillRect(QRectF(9, 17, 14, 2), QColor(128, 128, 128));
     QPolygonF coil;
-    for (int i = 0; i <= 6; ++i)
-        coil << QPointF(i % 2 ? 22 : 10, 19 + i * (7.0 / 6.0));
-    p.setPen(QPen(QColor(255, 255, 0), 2.2));
+    for (int i = 0; i <= 4; ++i)
+        coil << QPointF(i % 2 ? 22 : 10, 19 + i * (7.0 / 4.0));
+    p.setPen(QPen(QColor(128, 128, 0), 1.6));
     p.drawPolyline(coil);
     // The car above it.
     p.setPen(QPen(QColor(0, 0, 128), 1.5));
@@ -40,7 +40,7 @@ QImage AppIconImage(int size)
 QIcon AppIcon()
 {
     QIcon icon;
-    for (int size : {16, 32})
+    for (int size : {16, 32, 48, 64})
         icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
     return icon;
 }

@@ -78,10 +78,6 @@ frmMain::frmMain(sbc::Dialogs* dialogs, sbc::PrintService* print)
         dialogs = ownDialogs_.get();
     }
     dialogs_ = dialogs;
-    if (!print) {
-        ownPrint_ = std::make_unique<sbc::QtPrintService>(centralWidget());
-        print = ownPrint_.get();
-    }
     print_ = print;
 
     Form_Load();
@@ -248,11 +244,22 @@ void frmMain::WireEvents()
     control("Label10")->installEventFilter(this);
 
     connect(findChild<QAction*>("mnuPrintData"), &QAction::triggered, this,
-            [this] { sbc::mnuPrintData_Click(*this, *print_); });
+            [this] { sbc::mnuPrintData_Click(*this, PrintService()); });
     connect(findChild<QAction*>("mnuPrintForm"), &QAction::triggered, this,
-            [this] { sbc::mnuPrintForm_Click(*this, *print_); });
+            [this] { sbc::mnuPrintForm_Click(*this, PrintService()); });
     connect(findChild<QAction*>("mnuInfo"), &QAction::triggered, this,
             [this] { sbc::mnuInfo_Click(*this); });
+}
+
+// The printer is set up on first use: asking the system for its printers
+// would otherwise slow down every start.
+sbc::PrintService& frmMain::PrintService()
+{
+    if (!print_) {
+        ownPrint_ = std::make_unique<sbc::QtPrintService>(centralWidget());
+        print_ = ownPrint_.get();
+    }
+    return *print_;
 }
 
 void frmMain::PlaceOnScreen()

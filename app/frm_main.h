@@ -60,6 +60,7 @@ private:
     void BuildMenus();
     void WireEvents();
     void PlaceOnScreen();
+    sbc::PrintService& PrintService();
 
     // Start and the options.
     void Form_Load();
@@ -91,5 +92,5 @@ private:
     std::unique_ptr<sbc::Dialogs> ownDialogs_;
     sbc::Dialogs* dialogs_;
     std::unique_ptr<sbc::PrintService> ownPrint_;
-    sbc::PrintService* print_;
+    sbc::PrintService* print_ = nullptr;
 };

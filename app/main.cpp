@@ -6,6 +6,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("spring-buffer-calculator");
     sbc::ApplyDesignLook();
     frmMain window;
     window.show();

@@ -5,6 +5,7 @@
 
 #include "boxes.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ struct Message {
     std::string title;
     MessageIcon icon = MessageIcon::None;
 };
+
+// A message box's lines joined by "\r\n", with no break after the last.
+std::string JoinMessageLines(std::span<const std::string_view> lines);
 
 // The modal boxes the commands show. The program shows real ones; tests
 // answer them.

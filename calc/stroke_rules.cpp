@@ -88,16 +88,6 @@ void CheckStroke(FormPort& form, const StrokeRules& rules)
         Buffer_Stroke_Msg(form);
 }
 
-std::string JoinLines(const std::array<std::string_view, 9>& lines)
-{
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += "\r\n";
-        text += lines[i];
-    }
-    return text;
-}
 
 } // namespace
 
@@ -126,7 +116,7 @@ void Label10_DblClick(FormPort& form)
 {
     const StrokeRules& rules = SelectedRules(form);
     form.dialogs().ShowMessage(
-        {JoinLines(rules.tableLines), std::string(rules.tableTitle), MessageIcon::None});
+        {JoinMessageLines(rules.tableLines), std::string(rules.tableTitle), MessageIcon::None});
 }
 
 } // namespace sbc

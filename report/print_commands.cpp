@@ -96,17 +96,6 @@ constexpr std::array<std::string_view, 20> kFormulaLines = {
     "Metric: Oil = 869.8 kg/cubic meter",
 };
 
-// The message box's lines joined by CR LF, with no break after the last.
-std::string JoinLines(std::span<const std::string_view> lines)
-{
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += "\r\n";
-        text += lines[i];
-    }
-    return text;
-}
 
 } // namespace
 
@@ -132,7 +121,7 @@ void mnuPrintForm_Click(FormPort& form, PrintService& print)
 
 void mnuInfo_Click(FormPort& form)
 {
-    form.dialogs().ShowMessage({JoinLines(kFormulaLines), "Formulas", MessageIcon::Information});
+    form.dialogs().ShowMessage({JoinMessageLines(kFormulaLines), "Formulas", MessageIcon::Information});
 }
 
 } // namespace sbc

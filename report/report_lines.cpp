@@ -78,7 +78,9 @@ struct Counts {
 // the digits, one trailing blank.
 std::string CountText(std::int16_t count)
 {
-    return (count < 0 ? "" : " ") + std::to_string(count) + " ";
+    std::string text(count < 0 ? "" : " ");
+    text.append(std::to_string(count)).append(" ");
+    return text;
 }
 
 std::string RowValue(const FormPort& form, const Row& row, bool metric, Counts counts)
@@ -92,7 +94,9 @@ std::string RowValue(const FormPort& form, const Row& row, bool metric, Counts c
         break;
     }
     const Box box = metric ? row.metric : row.imperial;
-    return " " + form.Text(box) + std::string(metric ? row.metricUnit : row.imperialUnit);
+    std::string text(" ");
+    text.append(form.Text(box)).append(metric ? row.metricUnit : row.imperialUnit);
+    return text;
 }
 
 class ReportWriter {

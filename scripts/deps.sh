@@ -13,4 +13,5 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2)
-TEST_PACKAGES=(libgtest-dev poppler-utils)
+TEST_PACKAGES=(libgtest-dev poppler-utils desktop-file-utils)
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)

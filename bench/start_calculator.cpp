@@ -1,0 +1,18 @@
+// The calculator started exactly as its own main() does, reporting its first
+// frame.
+
+#include "design_look.h"
+#include "first_frame.h"
+#include "frm_main.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    sbc::ApplyDesignLook();
+    frmMain window;
+    sbc::bench::QuitAfterFirstFrame(window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,119 @@
+// The installed tree as a desktop sees it: a menu entry that validates and
+// starts the installed program, and theme icons that are the window icon.
+#include "app_icon.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+const QString kBinDir = QStringLiteral(SBC_STAGE_BINDIR);
+const QString kApplicationsDir = QStringLiteral(SBC_STAGE_DATADIR "/applications");
+const QString kHicolorDir = QStringLiteral(SBC_STAGE_DATADIR "/icons/hicolor");
+
+// The keys of a .desktop file's [Desktop Entry] group.
+QMap<QString, QString> ReadDesktopEntry(const QString& path)
+{
+    QMap<QString, QString> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return keys;
+    QTextStream in(&file);
+    QString group;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith('['))
+            group = line;
+        else if (group == "[Desktop Entry]" && line.contains('='))
+            keys.insert(line.section('=', 0, 0).trimmed(), line.section('=', 1).trimmed());
+    }
+    return keys;
+}
+
+int OpaquePixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qAlpha(image.pixel(x, y)) == 255;
+    return count;
+}
+
+} // namespace
+
+class InstalledFilesTest : public QObject {
+    Q_OBJECT
+
+    QString desktopFile_;
+    QMap<QString, QString> entry_;
+
+private slots:
+    void initTestCase()
+    {
+        const QStringList entries = QDir(kApplicationsDir).entryList({"*.desktop"}, QDir::Files);
+        QCOMPARE(entries.size(), 1);
+        desktopFile_ = kApplicationsDir + '/' + entries.first();
+        entry_ = ReadDesktopEntry(desktopFile_);
+        QVERIFY2(!entry_.isEmpty(), qPrintable(desktopFile_ + " has no [Desktop Entry] group"));
+    }
+
+    void desktopEntryValidates()
+    {
+        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        if (validator.isEmpty())
+            QSKIP("desktop-file-validate is not installed (Debian: desktop-file-utils)");
+        QProcess run;
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(validator, {desktopFile_});
+        QVERIFY(run.waitForFinished(10000));
+        // Hints count too: one tells of a menu section the entry would be missing from.
+        const QString output = QString::fromLocal8Bit(run.readAll());
+        QVERIFY2(run.exitCode() == 0 && output.trimmed().isEmpty(), qPrintable(output));
+    }
+
+    void desktopEntryStartsTheInstalledProgram()
+    {
+        QCOMPARE(entry_.value("Type"), QString("Application"));
+        QCOMPARE(entry_.value("Terminal"), QString("false"));
+        const QStringList exec = QProcess::splitCommand(entry_.value("Exec"));
+        QVERIFY(!exec.isEmpty());
+        // A bare name, found on PATH: the package may install under any prefix.
+        QVERIFY2(!exec.first().contains('/'), qPrintable(exec.first()));
+        const QFileInfo program(kBinDir + '/' + exec.first());
+        QVERIFY2(program.isFile() && program.isExecutable(), qPrintable(program.filePath()));
+    }
+
+    void iconsAreTheWindowIcon_data()
+    {
+        QTest::addColumn<int>("size");
+        // Menus and panels ask for the small sizes, launchers and stores for the large.
+        for (int size : {16, 32, 48, 64, 128, 256})
+            QTest::addRow("%dx%d", size, size) << size;
+    }
+
+    void iconsAreTheWindowIcon()
+    {
+        QFETCH(int, size);
+        const QString icon = entry_.value("Icon");
+        QVERIFY2(!icon.isEmpty() && !icon.contains('/'), qPrintable(icon));
+        const QString file = QStringLiteral("%1/%2x%2/apps/%3.png").arg(kHicolorDir).arg(size).arg(icon);
+        const QImage installed = QImage(file).convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!installed.isNull(), qPrintable(file + " is missing or not a PNG"));
+        QCOMPARE(installed.size(), QSize(size, size));
+
+        // Drawn on a see-through ground, not a blank or a filled square.
+        QCOMPARE(qAlpha(installed.pixel(0, 0)), 0);
+        QVERIFY2(OpaquePixels(installed) >= size * size / 4, "too little of the icon is drawn");
+        QCOMPARE(installed, sbc::AppIconImage(size).convertToFormat(QImage::Format_ARGB32));
+    }
+};
+
+QTEST_MAIN(InstalledFilesTest)
+#include "installed_files_test.moc"
