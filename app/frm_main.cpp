@@ -230,12 +230,14 @@ void frmMain::WireEvents()
         {"optPlungerYes", &frmMain::optPlungerYes_Click},
         {"optPlungerNo", &frmMain::optPlungerNo_Click},
     };
-    for (const auto& [name, handler] : options)
+    for (const auto& [name, handler] : options) {
+        control(name)->installEventFilter(this);
         connect(static_cast<QRadioButton*>(control(name)), &QRadioButton::toggled, this,
                 [this, handler = handler](bool on) {
                     if (on)
                         (this->*handler)();
                 });
+    }
 
     connect(static_cast<QPushButton*>(control("cmdCompute")), &QPushButton::clicked, this,
             [this] { sbc::cmdCompute_Click(*this); });
@@ -288,7 +290,28 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         sbc::Label10_DblClick(*this);
         return true;
     }
+    if (event->type() == QEvent::KeyPress)
+        if (auto* option = qobject_cast<QRadioButton*>(watched))
+            return MoveWithinOptionPair(option, static_cast<QKeyEvent*>(event)->key());
     return QMainWindow::eventFilter(watched, event);
+}
+
+// An arrow key moves to the other option of the pair and selects it. Qt would
+// select first and move the focus after, undoing the handler's move of the
+// focus into the empty speed box; here the focus moves first.
+bool frmMain::MoveWithinOptionPair(QRadioButton* option, int key)
+{
+    const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+    const bool backward = key == Qt::Key_Left || key == Qt::Key_Up;
+    if (!forward && !backward)
+        return false;
+    const auto buttons = option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    const qsizetype target = buttons.indexOf(option) + (forward ? 1 : -1);
+    if (target >= 0 && target < buttons.size()) {
+        buttons[target]->setFocus(Qt::TabFocusReason);
+        buttons[target]->setChecked(true);
+    }
+    return true;
 }
 
 // ---- sbc::FormPort ---------------------------------------------------------

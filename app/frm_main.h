@@ -60,6 +60,7 @@ private:
     void BuildMenus();
     void WireEvents();
     void PlaceOnScreen();
+    bool MoveWithinOptionPair(QRadioButton* option, int key);
     sbc::PrintService& PrintService();
 
     // Start and the options.

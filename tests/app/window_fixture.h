@@ -87,6 +87,16 @@ struct Window {
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // Another top-level window takes the activation, as a second program
+    // would on a desktop.
+    static void ActivateOther(QWidget& other)
+    {
+        other.show();
+        other.activateWindow();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+
     TextBox* box(Box b) const { return form->box(b); }
     QWidget* control(const char* name) const { return form->control(name); }
     QRadioButton* option(const char* name) const { return static_cast<QRadioButton*>(control(name)); }

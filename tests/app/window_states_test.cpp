@@ -1,75 +1,13 @@
 // The four states (unit system x plunger answer), the Tab order, clearing
 // and where the focus lands, driven through the real window.
 
+#include "state_table.h"
 #include "window_fixture.h"
 
 using namespace sbc;
 using namespace sbc::test;
 
 namespace {
-
-// E: shown, white, unlocked, tab stop. F: shown, yellow, locked, no tab stop.
-// C: shown, design background, unlocked, tab stop. c: hidden, locked, no tab
-// stop. A lower-case h before E, F or C: hidden with those colours and flags.
-struct StateRow {
-    std::vector<Box> boxes;
-    const char* codes[4]; // Imperial Yes, Imperial No, Metric Yes, Metric No
-};
-
-const std::vector<StateRow>& StateTable()
-{
-    static const std::vector<StateRow> rows = {
-        {{Box::txtOSDD, Box::txtRatedLoad, Box::txtWeightCar, Box::txtBufferLoadRat, Box::txtBufferStroke},
-         {"E", "E", "F", "F"}},
-        {{Box::txtOSDDMet, Box::txtRatedLoadMet, Box::txtWeightCarMet, Box::txtBufferLoadRatMet,
-          Box::txtBufferStrokeMet},
-         {"F", "F", "E", "E"}},
-        {{Box::txtNumOfBufAssys}, {"C", "C", "c", "c"}},
-        {{Box::txtNumOfBufAssysMet}, {"c", "c", "C", "C"}},
-        {{Box::txtWeightPlunger, Box::txtLengthPlunger, Box::txtPlungerDiam}, {"E", "hE", "F", "hF"}},
-        {{Box::txtWeightPlungerMet, Box::txtLengthPlungerMet, Box::txtPlungerDiamMet}, {"F", "hF", "E", "hE"}},
-        {{Box::txtNumPlungers}, {"C", "hC", "c", "c"}},
-        {{Box::txtNumPlungersMet}, {"c", "c", "C", "hC"}},
-    };
-    return rows;
-}
-
-void CheckBox(const Window& w, Box b, QString code)
-{
-    const QString where = QString("%1 as %2").arg(QString::fromUtf8(BoxName(b).data(), qsizetype(BoxName(b).size())), code);
-    TextBox* box = w.box(b);
-    const bool hidden = code.startsWith('h') || code == "c";
-    code.remove('h');
-    QVERIFY2(box->isHidden() == hidden, qPrintable(where));
-    const QColor designBackground = QApplication::palette().color(QPalette::Base);
-    const QColor expected = code == "E" ? QColor(255, 255, 255)
-                          : code == "F" ? QColor(255, 255, 0)
-                                        : designBackground;
-    QVERIFY2(box->palette().color(QPalette::Base) == expected, qPrintable(where));
-    const bool open = code == "E" || code == "C";
-    QVERIFY2(box->isLocked() == !open, qPrintable(where));
-    QVERIFY2(box->isTabStop() == open, qPrintable(where));
-}
-
-void CheckState(const Window& w, int state)
-{
-    for (const StateRow& row : StateTable())
-        for (Box b : row.boxes)
-            CheckBox(w, b, row.codes[state]);
-    const bool plungerYes = state % 2 == 0;
-    const bool imperial = state < 2;
-    for (const char* label : {"Label4", "Label5", "Label7", "Label8"})
-        QCOMPARE(w.control(label)->isEnabled(), plungerYes);
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(w.form->Label(i)->isHidden(), !plungerYes);
-    QVERIFY(w.control("Label6")->isEnabled() && !w.control("Label6")->isHidden());
-    const QColor red(255, 0, 0), black(0, 0, 0);
-    QCOMPARE(w.option("optImperial")->palette().color(QPalette::WindowText), imperial ? red : black);
-    QCOMPARE(w.option("optMetric")->palette().color(QPalette::WindowText), imperial ? black : red);
-    QCOMPARE(w.option("optImperial")->isChecked(), imperial);
-    QCOMPARE(w.option("optPlungerYes")->isChecked(), plungerYes);
-    QCOMPARE(w.form->ImperialMode(), imperial);
-}
 
 QStringList TabCycle(Window& w)
 {
@@ -212,6 +150,26 @@ private slots:
         QTRY_VERIFY(w.option("optPlungerYes")->isChecked());
         w.Key(Qt::Key_I, Qt::AltModifier);
         QTRY_VERIFY(w.option("optImperial")->isChecked());
+    }
+
+    void arrowKeysChooseAnOptionAndTheFocusGoesToTheEmptySpeedBox()
+    {
+        Window w;
+        w.Click(w.option("optImperial"));
+        w.Key(Qt::Key_Right);
+        QVERIFY(w.option("optMetric")->isChecked());
+        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        w.Click(w.option("optPlungerYes"));
+        w.Key(Qt::Key_Down);
+        QVERIFY(w.option("optPlungerNo")->isChecked());
+        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        w.Click(w.option("optPlungerNo"));
+        w.Key(Qt::Key_Right); // past the last option nothing changes
+        QVERIFY(w.option("optPlungerNo")->isChecked());
+        QCOMPARE(w.focusName(), QString("optPlungerNo"));
+        w.Key(Qt::Key_Left);
+        QVERIFY(w.option("optPlungerYes")->isChecked());
+        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
     }
 
     void enteringABoxSelectsItsWholeText()
