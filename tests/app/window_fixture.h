@@ -2,6 +2,7 @@
 // The real window, built headless with boxes and a printer that the tests
 // answer, plus helpers that type and tab as a user does.
 
+#include "answering_dialogs.h"
 #include "design_look.h"
 #include "frm_main.h"
 #include "text_box.h"
@@ -16,26 +17,6 @@
 #include <vector>
 
 namespace sbc::test {
-
-class AnsweringDialogs : public Dialogs {
-public:
-    std::vector<Message> messages;
-    std::function<void(const Message&)> onMessage; // runs while the box is "open"
-    std::vector<std::string> inputPrompts;
-    std::string inputAnswer;
-
-    void ShowMessage(const Message& message) override
-    {
-        messages.push_back(message);
-        if (onMessage)
-            onMessage(message);
-    }
-    std::string InputBox(std::string_view prompt, std::string_view) override
-    {
-        inputPrompts.emplace_back(prompt);
-        return inputAnswer;
-    }
-};
 
 class RecordingPrintService : public PrintService, public Printer {
 public:

@@ -4,6 +4,7 @@
 // the box's change handler before returning, and moving the focus runs the
 // focus-exit handler of the box that loses it.
 
+#include "answering_dialogs.h"
 #include "boxes.h"
 #include "entry_rules.h"
 #include "form_port.h"
@@ -17,17 +18,12 @@
 
 namespace sbc::test {
 
-class FakeForm : public FormPort, public Dialogs {
+class FakeForm : public FormPort, public AnsweringDialogs {
 public:
     std::array<std::string, kBoxCount> texts{};
     bool imperial = true;
     bool plungerYes = true;
     std::optional<Box> focus;
-
-    std::vector<Message> messages;          // every message box shown, in order
-    std::function<void(const Message&)> onMessage; // runs while a box is "open"
-    std::vector<std::string> inputPrompts;   // every text-input box shown
-    std::deque<std::string> inputAnswers;    // answers given to them, in order
 
     std::string Text(Box box) const override { return texts[Index(box)]; }
 
@@ -54,22 +50,7 @@ public:
     bool PlungerYes() const override { return plungerYes; }
     Dialogs& dialogs() override { return *this; }
 
-    void ShowMessage(const Message& message) override
-    {
-        messages.push_back(message);
-        if (onMessage)
-            onMessage(message);
-    }
 
-    std::string InputBox(std::string_view prompt, std::string_view) override
-    {
-        inputPrompts.emplace_back(prompt);
-        if (inputAnswers.empty())
-            return {};
-        std::string answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
-    }
 
     // Puts a text into a box without running its handler, as if it stood
     // there before the test began.

@@ -1,0 +1,40 @@
+#pragma once
+// Message and text-input boxes that the tests answer at once, recording
+// what was shown.
+
+#include "form_port.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace sbc::test {
+
+class AnsweringDialogs : public Dialogs {
+public:
+    std::vector<Message> messages;                 // every message box shown, in order
+    std::function<void(const Message&)> onMessage; // runs while a box is "open"
+    std::vector<std::string> inputPrompts;         // every text-input box shown
+    std::deque<std::string> inputAnswers;          // answers given to them, in order...
+    std::string inputAnswer;                       // ...then this one
+
+    void ShowMessage(const Message& message) override
+    {
+        messages.push_back(message);
+        if (onMessage)
+            onMessage(message);
+    }
+
+    std::string InputBox(std::string_view prompt, std::string_view) override
+    {
+        inputPrompts.emplace_back(prompt);
+        if (inputAnswers.empty())
+            return inputAnswer;
+        std::string answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace sbc::test
