@@ -126,8 +126,9 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
         auto* box = new TextBox(container);
         const Box id = *sbc::BoxFromName(d.name);
         boxes_[static_cast<std::size_t>(id)] = box;
-        if (id == Box::txtID)
-            box->setMaxLength(30);
+        // The identification takes 30 characters; the other boxes hold as much
+        // as a desktop text box does, beyond QLineEdit's default of 32767.
+        box->setMaxLength(id == Box::txtID ? 30 : 65535);
         if (IsResultBox(id)) {
             box->setLocked(true);
             box->setTabStop(false);

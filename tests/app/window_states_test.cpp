@@ -185,6 +185,12 @@ private slots:
         w.ClickBox(Box::txtOSDD);
         w.ClickBox(Box::txtRatedLoad); // a click selects it too
         QCOMPARE(w.box(Box::txtRatedLoad)->selectedText(), QString("5"));
+
+        // Beyond what a 16-bit count holds, the whole text is still selected.
+        w.box(Box::txtWeightCar)->setText(QString(40000, '7'));
+        w.ClickBox(Box::txtRatedLoad);
+        w.Key(Qt::Key_Tab);
+        QCOMPARE(w.box(Box::txtWeightCar)->selectedText().size(), 40000);
     }
 };
 
