@@ -14,4 +14,7 @@ install_missing() {
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev poppler-utils desktop-file-utils)
+# clang's libFuzzer for the fuzz stage; locales for a German locale with a
+# decimal comma, under which the number text must not change.
+CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)

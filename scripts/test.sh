@@ -1,12 +1,58 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and its tests, and runs
-# every test headless. Fails when any test fails or none ran.
+# Installs what is missing, then runs three stages headless, each failing the
+# script when it fails:
+#   1. the normal build and every test (build/);
+#   2. every test again, built with AddressSanitizer and UndefinedBehavior-
+#      Sanitizer (build-asan/);
+#   3. the number text fuzz target: its checks' tests, a replay of the saved
+#      corpus and a bounded fuzz run (build-fuzz/; FUZZ_SECONDS, default 60).
+# Ends with one line counting the tests of all stages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CHECK_PACKAGES[@]}"
+if ! locale -a | grep -qix 'de_DE.utf8'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "No German locale: the decimal comma is tried through the C++ locale only." >&2
+fi
 
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+passed=0 skipped=0
+
+# Runs every test of build folder $1 with ctest and adds its counts to the totals.
+run_tests() {
+  local log="$1/ctest.log"
+  (cd "$1" && ctest --output-on-failure --no-tests=error -j"$jobs") | tee "$log"
+  local total skip
+  total=$(sed -n 's/^.*tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "$log")
+  skip=$(grep -c '(Skipped)$' "$log" || true)
+  passed=$((passed + total - skip))
+  skipped=$((skipped + skip))
+}
+
+echo "=== 1/3: build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
-cmake --build build -j"$(nproc)"
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j"$(nproc)"
+cmake --build build -j"$jobs"
+run_tests build
+
+echo "=== 2/3 (${SECONDS}s in): build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+# -Og: with optimisation, GCC 12's ASan instrumentation makes <regex> warn of
+# uninitialised members that are not.
+sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
+  -DCMAKE_CXX_FLAGS="-Og $sanitize -fno-omit-frame-pointer" \
+  -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1 \
+UBSAN_OPTIONS=print_stacktrace=1 \
+  run_tests build-asan
+
+echo "=== 3/3 (${SECONDS}s in): fuzzing the number text routines"
+cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DSBC_FUZZ_SECONDS="${FUZZ_SECONDS:-60}"
+cmake --build build-fuzz -j"$jobs"
+run_tests build-fuzz
+grep -a -E '^(#[0-9]+[[:space:]]+DONE|Done [0-9]+ runs)' build-fuzz/Testing/Temporary/LastTest.log || true
+
+echo "=== done in ${SECONDS}s"
+
+echo "total: $passed passed, 0 failed, $skipped skipped"
