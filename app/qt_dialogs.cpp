@@ -1,7 +1,10 @@
 #include "qt_dialogs.h"
 
+#include <QAbstractButton>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 namespace sbc {
@@ -44,10 +47,21 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title)
 
 // The handler that showed the box goes on typing into the window's boxes;
 // without a window manager nothing hands the window its activation back.
+// A box shown by the focus leaving a box for a button, pressed with the
+// mouse, takes that press's release: once the press is handled, let go of
+// any button left drawn as pressed.
 void QtDialogs::ReactivateWindow()
 {
-    if (window_)
-        window_->activateWindow();
+    if (!window_)
+        return;
+    window_->activateWindow();
+    QTimer::singleShot(0, window_, [window = window_] {
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            return;
+        for (auto* button : window->findChildren<QAbstractButton*>())
+            if (button->isDown())
+                button->setDown(false);
+    });
 }
 
 } // namespace sbc
