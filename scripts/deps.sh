@@ -12,7 +12,7 @@ install_missing() {
   fi
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-liberation2)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
 TEST_PACKAGES=(libgtest-dev poppler-utils desktop-file-utils)
 # clang's libFuzzer for the fuzz stage; locales for a German locale with a
 # decimal comma, under which the number text must not change.
