@@ -54,6 +54,30 @@ private slots:
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
     }
 
+    void theMetricOilBufferRuleFiresOnlyInTheMetricBox()
+    {
+        const struct { const char* typed; bool refused; } cases[] = {{"1.0", false}, {"1.01", true}, {"1.1", true}};
+        for (const auto& c : cases) {
+            Window w;
+            w.Click(w.option("optMetric"));
+            QStringList imperialWhileOpen;
+            w.dialogs.onMessage = [&](const Message&) { imperialWhileOpen << w.box(Box::txtOSDD)->text(); };
+            w.Type(c.typed);
+            QCOMPARE(w.dialogs.messages.size(), std::size_t(c.refused ? 1 : 0));
+            if (!c.refused) {
+                QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString(c.typed));
+                continue;
+            }
+            QCOMPARE(w.dialogs.messages[0].prompt, std::string("For speeds over 1 MPS an oil buffer is required."));
+            QCOMPARE(w.dialogs.messages[0].title, std::string("Oil Buffer Required"));
+            if (QString(c.typed) == "1.1")
+                QCOMPARE(imperialWhileOpen, QStringList({"216.53543307"}));
+            QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString());
+            QCOMPARE(w.box(Box::txtOSDD)->text(), QString("0"));
+            QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        }
+    }
+
     void leavingTheStrokeBoxRefusesAShortStroke()
     {
         Window w;
