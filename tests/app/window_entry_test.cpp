@@ -153,6 +153,20 @@ private slots:
             QVERIFY(w.box(b)->text().isEmpty());
     }
 
+    void enterOnAButtonPressesThatButtonElsewhereCalculates()
+    {
+        Window w;
+        w.TypeInto(Box::txtOSDD, "100");
+        w.Click(w.option("optPlungerNo"));
+        w.Key(Qt::Key_Return); // on an option: Calculate, which misses entries
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(w.dialogs.messages[0].prompt, std::string("Did you make an entry in all the appropriate fields?"));
+        w.control("cmdClear")->setFocus(Qt::TabFocusReason);
+        w.Key(Qt::Key_Return);
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString()); // Clear All, no second message
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+    }
+
     void menuShortcutsWorkFromAnEntryBox()
     {
         Window w;
