@@ -1,7 +1,5 @@
 #include "control_table.h"
 
-#include <algorithm>
-
 namespace sbc {
 
 namespace {
@@ -98,12 +96,5 @@ const std::array<ControlDesign, 75> kControlDesigns = {{
      " Identify this elevator with a maximum of 30 charaters "},
 }};
 // clang-format on
-
-const ControlDesign* FindControlDesign(std::string_view name)
-{
-    const auto it = std::find_if(kControlDesigns.begin(), kControlDesigns.end(),
-                                 [name](const ControlDesign& d) { return d.name == name; });
-    return it == kControlDesigns.end() ? nullptr : &*it;
-}
 
 } // namespace sbc

@@ -28,6 +28,4 @@ inline constexpr int kClientHeightTwips = 7980;
 // Rows in tab-index order.
 extern const std::array<ControlDesign, 75> kControlDesigns;
 
-const ControlDesign* FindControlDesign(std::string_view name);
-
 } // namespace sbc

@@ -68,10 +68,7 @@ bool IsEntryBox(Box box) { return FindTwinPair(box) != nullptr; }
 bool IsMetricBox(Box box)
 {
     const TwinPair* pair = FindTwinPair(box);
-    if (pair)
-        return pair->metric == box;
-    return box == Box::txtMinBufLoadRatMet || box == Box::txtActBufLoadRatMet
-        || box == Box::txtMaxBufLoadRatMet;
+    return pair && pair->metric == box;
 }
 
 } // namespace sbc

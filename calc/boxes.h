@@ -47,6 +47,7 @@ extern const std::array<TwinPair, 10> kTwinPairs;
 // The pair a given entry box belongs to, or nothing for txtID and the results.
 const TwinPair* FindTwinPair(Box box);
 bool IsEntryBox(Box box);
+// True for the Metric twin of an entry pair.
 bool IsMetricBox(Box box);
 
 // The seven result boxes, in the order ClearAnswers empties them.
