@@ -12,8 +12,9 @@ namespace sbc {
 // the oil-buffer rule on the speed boxes, then empties the results.
 void EntryBox_Change(FormPort& form, Box box);
 
-// Focus-exit handler of an entry box: the speed and stroke boxes run the
-// stroke check of their unit system; the other boxes do nothing.
+// Focus-exit handler of an entry box: the selected system's speed and stroke
+// boxes run its stroke check; every other box, the other system's included,
+// does nothing.
 void EntryBox_LostFocus(FormPort& form, Box box);
 
 void ImperialStrokeShort(FormPort& form);

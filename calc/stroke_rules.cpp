@@ -91,11 +91,15 @@ void CheckStroke(FormPort& form, const StrokeRules& rules)
 
 } // namespace
 
+// Only the selected system's boxes are checked. A locked box of the other
+// system still takes the focus by a click, and its converted values may fall
+// in another band than the entries the user typed: checking them would refuse
+// a valid stroke and empty the user's entry.
 void EntryBox_LostFocus(FormPort& form, Box box)
 {
-    for (const StrokeRules* rules : {&kImperialStroke, &kMetricStroke})
-        if (box == rules->speed || box == rules->stroke)
-            CheckStroke(form, *rules);
+    const StrokeRules& rules = SelectedRules(form);
+    if (box == rules.speed || box == rules.stroke)
+        CheckStroke(form, rules);
 }
 
 void ImperialStrokeShort(FormPort& form) { CheckStroke(form, kImperialStroke); }

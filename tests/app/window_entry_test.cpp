@@ -94,6 +94,31 @@ private slots:
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
     }
 
+    // A click into the other system's locked box and out again refuses
+    // nothing: both stroke boxes keep their text.
+    void clickingThroughTheOtherSystemsBoxesChecksNothing()
+    {
+        const struct { bool metric; const char* speed; const char* stroke; Box other; } cases[] = {
+            {false, "100", "1.5", Box::txtOSDDMet},
+            {true, "0.5", "38", Box::txtBufferStroke},
+        };
+        for (const auto& c : cases) {
+            Window w;
+            if (c.metric)
+                w.Click(w.option("optMetric"));
+            const Box speed = c.metric ? Box::txtOSDDMet : Box::txtOSDD;
+            const Box stroke = c.metric ? Box::txtBufferStrokeMet : Box::txtBufferStroke;
+            w.TypeInto(speed, c.speed);
+            w.TypeInto(stroke, c.stroke);
+            const QString strokes = w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text();
+            w.ClickBox(c.other);
+            w.ClickBox(Box::txtRatedLoad);
+            QVERIFY(w.dialogs.messages.empty());
+            QCOMPARE(w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text(), strokes);
+            QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        }
+    }
+
     void losingTheWindowsActivationChecksNothing()
     {
         Window w;

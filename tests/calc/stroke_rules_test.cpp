@@ -190,8 +190,30 @@ TEST(MinimumStroke, OtherBoxesHaveNoExitCheck)
     EXPECT_TRUE(form.messages.empty());
 }
 
+// Leaving a box of the other system checks nothing: its converted values may
+// fall in another band than the entries typed (0.508 m/s needs 63 mm, while
+// 1.5 in. is 38.1 mm).
+TEST(MinimumStroke, TheOtherSystemsBoxesHaveNoExitCheck)
+{
+    for (bool imperial : {true, false}) {
+        FakeForm form;
+        form.imperial = imperial;
+        form.Fill(Box::txtOSDD, imperial ? "100" : "98.4251968503937");
+        form.Fill(Box::txtOSDDMet, imperial ? "0.508" : "0.5");
+        form.Fill(Box::txtBufferStroke, imperial ? "1.5" : "1.49606299212598");
+        form.Fill(Box::txtBufferStrokeMet, imperial ? "38.1" : "38");
+        for (Box other : {SpeedBox(!imperial), StrokeBox(!imperial)}) {
+            form.focus = other;
+            form.SetFocus(Box::txtRatedLoad);
+        }
+        EXPECT_TRUE(form.messages.empty());
+        EXPECT_EQ(form.Text(Box::txtBufferStroke), imperial ? "1.5" : "1.49606299212598");
+        EXPECT_EQ(form.Text(Box::txtBufferStrokeMet), imperial ? "38.1" : "38");
+    }
+}
+
 // The refusal empties the selected system's stroke box, whichever check ran.
-TEST(MinimumStroke, RefusalFollowsTheSelectedSystem)
+TEST(MinimumStroke, RefusalEmptiesTheSelectedSystemsStroke)
 {
     FakeForm form;
     form.imperial = false;
