@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -113,6 +114,9 @@ QtPrintService::QtPrintService(QWidget* form, DialogStep dialogStep)
       printer_(std::make_unique<QtLinePrinter>(*qprinter_))
 {
     MapReportFont();
+    // The print system shows each job under this name, and a PDF printer
+    // names its file after it; without one the job has no name.
+    qprinter_->setDocName(QGuiApplication::applicationDisplayName());
 }
 
 QtPrintService::~QtPrintService() = default;
