@@ -11,12 +11,14 @@
 
 namespace sbc::test {
 
-// One line of a page: the words put back at their columns, and where the
-// line stands on the page, in points from the top.
+// One line of a page: the words put back at their columns, where the line
+// stands on the page, in points from the top, and the width of one character
+// of its first word (the pitch, which gives the size of a fixed-pitch face).
 struct PageLine {
     std::string text;
     double top = 0;
     double bottom = 0;
+    double pitch = 0;
 };
 
 struct PdfPage {
