@@ -18,3 +18,7 @@ TEST_PACKAGES=(libgtest-dev poppler-utils desktop-file-utils)
 # decimal comma, under which the number text must not change.
 CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
+
+# The print test through a CUPS daemon of its own. Qt's CUPS print support
+# plugin, which lists the printers, comes with libqt6printsupport6 (qt6-base-dev).
+TEST_PACKAGES+=(cups printer-driver-cups-pdf)
