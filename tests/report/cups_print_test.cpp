@@ -132,17 +132,21 @@ public:
         for (const char* sub : {"spool", "cache", "state", "tmp"})
             QDir(root_).mkdir(sub);
         ::chmod(QFile::encodeName(root_ + "/tmp").constData(), 01777);
-        if (!Write("cups-files.conf", QString("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
-                                              "CacheDir %1/cache\nStateDir %1/state\nPrintcap %1/printcap\n"
-                                              "AccessLog %1/access_log\nErrorLog %1/error_log\n"
-                                              "PageLog %1/page_log\nSystemGroup root\nFileDevice Yes\n")
-                                          .arg(root_))
-            || !Write("cupsd.conf", QString("Listen %1\nLogLevel debug\nBrowsing No\nWebInterface No\n"
-                                            "DefaultAuthType None\n"
-                                            "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                            "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                                            "    Allow all\n  </Limit>\n</Policy>\n")
-                                        .arg(Socket())))
+        // Everything in the folder; file: devices allowed; anyone may print and
+        // add queues over the socket; a failed job is aborted rather than
+        // stopping its queue with the job left waiting.
+        const QString files = QString("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/cache\n"
+                                      "StateDir %1/state\nPrintcap %1/printcap\nAccessLog %1/access_log\n"
+                                      "ErrorLog %1/error_log\nPageLog %1/page_log\nSystemGroup root\n"
+                                      "FileDevice Yes\n")
+                                  .arg(root_);
+        const QString daemon = QString("Listen %1\nLogLevel debug\nBrowsing No\nWebInterface No\n"
+                                       "ErrorPolicy abort-job\nDefaultAuthType None\n"
+                                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n    Allow all\n"
+                                       "  </Limit>\n</Policy>\n")
+                                   .arg(Socket());
+        if (!Write("cups-files.conf", files) || !Write("cupsd.conf", daemon))
             return "cannot write the daemon's configuration";
 
         // Every CUPS client of this process and its children, the program
@@ -152,8 +156,8 @@ public:
         qunsetenv("LPDEST");
         qunsetenv("PRINTER");
 
+        cupsd_.setProcessChannelMode(QProcess::MergedChannels);
         cupsd_.setStandardOutputFile(root_ + "/cupsd.out");
-        cupsd_.setStandardErrorFile(root_ + "/cupsd.out");
         cupsd_.start(CUPSD, {"-f", "-c", root_ + "/cupsd.conf", "-s", root_ + "/cups-files.conf"});
         if (!cupsd_.waitForStarted(10000))
             return "cupsd could not be started: " + cupsd_.errorString();
