@@ -32,7 +32,7 @@ std::vector<PageLine> Lines(std::vector<Word> words, double left)
         if (lines.empty() || std::abs(lines.back().top - word.yMin) > 0.5)
             lines.push_back({{}, word.yMin, word.yMax});
         PageLine& line = lines.back();
-        const double pitch = (word.xMax - word.xMin) / word.text.size();
+        const double pitch = (word.xMax - word.xMin) / static_cast<double>(word.text.size());
         const auto column = static_cast<std::size_t>(std::lround((word.xMin - left) / pitch));
         if (line.text.size() < column)
             line.text.resize(column, ' ');
