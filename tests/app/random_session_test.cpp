@@ -650,10 +650,10 @@ void Session::AnswerPrinting()
 {
     static constexpr std::array<const char*, 4> kAnswers = {"", "Car 4", "Freight elevator No. 2, north bank",
                                                             "é½−"};
-    w_.print.cancelDialog = dice_.Percent(30);
+    w_.print.cancel = dice_.Percent(30);
     w_.dialogs.inputAnswer = dice_.Percent(20) ? LongText(dice_).toStdString() : dice_.Of(kAnswers);
     Describe(QString("cancel %1, identification %2")
-                 .arg(w_.print.cancelDialog)
+                 .arg(w_.print.cancel)
                  .arg(Shown(ToQString(w_.dialogs.inputAnswer))));
 }
 

@@ -196,16 +196,16 @@ private slots:
     {
         Window w;
         w.ClickBox(Box::txtOSDD);
-        w.print.cancelDialog = true;
+        w.print.cancel = true;
         w.Key(Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(w.print.dialogsShown, 1);
+        QCOMPARE(w.print.Count("dialog"), 1L);
         QCOMPARE(w.dialogs.inputPrompts.size(), std::size_t(1));
         w.Key(Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(w.dialogs.messages[0].title, std::string("Formulas"));
-        w.print.cancelDialog = false;
+        w.print.cancel = false;
         w.Key(Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(w.print.formImagesPrinted, 1);
+        QCOMPARE(w.print.Count("form image"), 1L);
     }
 };
 
