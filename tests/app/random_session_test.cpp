@@ -20,6 +20,7 @@
 
 #include "boxes.h"
 #include "number_text.h"
+#include "qt_text.h"
 #include "state_table.h"
 #include "window_fixture.h"
 
@@ -53,7 +54,6 @@ constexpr std::array<std::string_view, 6> kKnownTitles = {
     "Oil Buffer Required", "Buffer Stroke", "Buffer Reaction Calculator",
     "Minimum Spring Buffer Stroke - Imperial", "Minimum Spring Buffer Stroke - Metric", "Formulas"};
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 QString NameOf(Box box) { return ToQString(BoxName(box)); }
 
 // A text as a failure report shows it: quoted, control characters visible,

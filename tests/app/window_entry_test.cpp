@@ -1,6 +1,7 @@
 // Typing, tabbing and calculating through the real window, key by key, with
 // the message boxes answered by the test.
 
+#include "qt_text.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -155,7 +156,7 @@ private slots:
         };
         w.ClickBox(Box::txtOSDD);
         for (const auto& [box, text] : entries) {
-            while (w.focusName() != QString::fromUtf8(BoxName(box).data(), qsizetype(BoxName(box).size())))
+            while (w.focusName() != ToQString(BoxName(box)))
                 w.Key(Qt::Key_Tab);
             w.Type(text);
         }
