@@ -199,14 +199,14 @@ private slots:
         w.ClickBox(Box::txtOSDD);
         w.print.cancel = true;
         w.Key(Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(w.print.Count("dialog"), 1L);
+        QCOMPARE(w.print.Count("dialog"), 1);
         QCOMPARE(w.dialogs.inputPrompts.size(), std::size_t(1));
         w.Key(Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(w.dialogs.messages[0].title, std::string("Formulas"));
         w.print.cancel = false;
         w.Key(Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(w.print.Count("form image"), 1L);
+        QCOMPARE(w.print.Count("form image"), 1);
     }
 };
 

@@ -99,7 +99,10 @@ public:
     void PrintFormImage() override { log_.push_back("form image"); }
 
     // How often the log holds `entry`: "dialog", "form image", "end", ...
-    long Count(std::string_view entry) const { return std::count(log_.begin(), log_.end(), entry); }
+    int Count(std::string_view entry) const
+    {
+        return static_cast<int>(std::count(log_.begin(), log_.end(), entry));
+    }
 
 private:
     Log& log_;
