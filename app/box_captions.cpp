@@ -3,7 +3,7 @@
 namespace sbc {
 
 // clang-format off
-const std::array<BoxCaption, kBoxCount> kBoxCaptions = {{
+constexpr std::array<BoxCaption, kBoxCount> kBoxCaptions = {{
     {Box::txtID, "Label32", ""},
     {Box::txtOSDD, "Label1", "Label18"},          {Box::txtOSDDMet, "Label1", "Label19"},
     {Box::txtRatedLoad, "Label2", "Label20"},     {Box::txtRatedLoadMet, "Label2", "Label23"},
@@ -22,5 +22,16 @@ const std::array<BoxCaption, kBoxCount> kBoxCaptions = {{
     {Box::txtBufferGood, "Label15", ""},
 }};
 // clang-format on
+
+constexpr bool InBoxOrder()
+{
+    for (std::size_t i = 0; i < kBoxCaptions.size(); ++i)
+        if (kBoxCaptions[i].box != static_cast<Box>(i))
+            return false;
+    return true;
+}
+static_assert(InBoxOrder(), "one row per box, in the order of the Box enum");
+
+std::string_view CaptionLabelOf(Box box) { return kBoxCaptions[static_cast<std::size_t>(box)].captionLabel; }
 
 } // namespace sbc

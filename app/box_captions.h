@@ -15,6 +15,9 @@ struct BoxCaption {
     std::string_view unitLabel; // "" for the counts, the verdict and txtID
 };
 
+// In the order of the Box enum.
 extern const std::array<BoxCaption, kBoxCount> kBoxCaptions;
+
+std::string_view CaptionLabelOf(Box box);
 
 } // namespace sbc

@@ -7,17 +7,17 @@
 #include <QRadioButton>
 
 using sbc::Box;
+using sbc::UnitSystem;
 
 namespace {
-// The entry boxes of one side in the order Clear All empties them; the
+// The entry quantities in the order Clear All empties them on each side; the
 // plunger answer returns to Yes after the fifth.
-constexpr std::size_t kClearOrder[] = {0, 1, 2, 6, 7, 8, 9, 3, 4, 5};
+constexpr Box kClearOrder[] = {
+    Box::txtOSDD, Box::txtRatedLoad, Box::txtWeightCar, Box::txtWeightPlunger, Box::txtNumPlungers,
+    Box::txtLengthPlunger, Box::txtPlungerDiam, Box::txtBufferLoadRat, Box::txtBufferStroke,
+    Box::txtNumOfBufAssys,
+};
 constexpr std::size_t kSelectYesAfter = 5;
-
-constexpr Box kImperialResults[] = {Box::txtMinBufLoadRat, Box::txtActBufLoadRat,
-                                    Box::txtMaxBufLoadRat};
-constexpr Box kMetricResults[] = {Box::txtMinBufLoadRatMet, Box::txtActBufLoadRatMet,
-                                  Box::txtMaxBufLoadRatMet};
 } // namespace
 
 // Three passes, Imperial, Metric, Imperial again: emptying a measured box
@@ -25,20 +25,20 @@ constexpr Box kMetricResults[] = {Box::txtMinBufLoadRatMet, Box::txtActBufLoadRa
 // first must be emptied once more after the other.
 void frmMain::ClearEntries()
 {
-    auto emptySide = [this](bool imperial, bool selectYesOnTheWay) {
+    auto emptySide = [this](UnitSystem side, bool selectYesOnTheWay) {
         for (std::size_t n = 0; n < std::size(kClearOrder); ++n) {
             if (selectYesOnTheWay && n == kSelectYesAfter)
                 static_cast<QRadioButton*>(control("optPlungerYes"))->setChecked(true);
-            const sbc::TwinPair& pair = sbc::kTwinPairs[kClearOrder[n]];
-            SetText(imperial ? pair.imperial : pair.metric, "");
+            SetText(sbc::FindTwinPair(kClearOrder[n])->BoxIn(side), "");
         }
-        for (Box result : imperial ? kImperialResults : kMetricResults)
+        const sbc::SystemResults& results = sbc::ResultsOf(side);
+        for (Box result : {results.min, results.actual, results.max})
             SetText(result, "");
     };
-    emptySide(true, true);
+    emptySide(UnitSystem::Imperial, true);
     SetText(Box::txtBufferGood, "");
-    emptySide(false, false);
-    emptySide(true, false);
+    emptySide(UnitSystem::Metric, false);
+    emptySide(UnitSystem::Imperial, false);
     txtOSDD_SetFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "control_table.h"
 
+#include "boxes.h"
+
 namespace sbc {
 
 namespace {
@@ -9,7 +11,7 @@ constexpr std::string_view kMarking = " From buffer marking plate ";
 } // namespace
 
 // clang-format off
-const std::array<ControlDesign, 75> kControlDesigns = {{
+constexpr std::array<ControlDesign, 75> kControlDesigns = {{
     {"txtID",               K::TextBox, "",       "", 1740,  240, 3315, 315,  0, 8.25, ""},
     {"txtOSDD",             K::TextBox, "",       "", 5340,  900, 1215, 315,  1, 8.25, ""},
     {"txtOSDDMet",          K::TextBox, "",       "", 7260,  900, 1215, 315,  2, 8.25, ""},
@@ -96,5 +98,25 @@ const std::array<ControlDesign, 75> kControlDesigns = {{
      " Identify this elevator with a maximum of 30 charaters "},
 }};
 // clang-format on
+
+// The window looks its text boxes up by these names: each Box has exactly
+// one text-box row, and no text-box row names anything else.
+constexpr bool TextBoxesMatchTheBoxes()
+{
+    std::array<int, kBoxCount> rows{};
+    for (const ControlDesign& d : kControlDesigns) {
+        if (d.kind != ControlKind::TextBox)
+            continue;
+        const std::optional<Box> box = BoxFromName(d.name);
+        if (!box)
+            return false;
+        ++rows[static_cast<std::size_t>(*box)];
+    }
+    for (int count : rows)
+        if (count != 1)
+            return false;
+    return true;
+}
+static_assert(TextBoxesMatchTheBoxes(), "every text box of the design is a Box, and every Box is in the design");
 
 } // namespace sbc

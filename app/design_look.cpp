@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace sbc {
 
@@ -15,13 +16,19 @@ QColor Red() { return {255, 0, 0}; }
 QColor Black() { return {0, 0, 0}; }
 } // namespace colours
 
+void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 void ApplyDesignLook()
 {
-    // The design's fonts are not on Linux desktops; Liberation's faces have
-    // the same metrics, while the usual fallback (DejaVu) is wider and clips
-    // the captions.
+    // The design's font is not on Linux desktops; Liberation Sans has the
+    // same metrics, while the usual fallback (DejaVu) is wider and clips the
+    // captions. The report's font is mapped by the print layer.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-    QFont::insertSubstitution("Courier New", "Liberation Mono");
 
     // Fusion with its own light palette: a dark desktop theme must not turn
     // the white and yellow boxes dark or the black captions invisible.

@@ -6,10 +6,13 @@
 #include "control_table.h"
 #include "design_look.h"
 #include "entry_rules.h"
+#include "menus.h"
 #include "print_commands.h"
 #include "publisher.h"
 #include "qt_dialogs.h"
 #include "qt_printer.h"
+#include "qt_text.h"
+#include "stroke_rules.h"
 #include "text_box.h"
 
 #include <QAction>
@@ -24,15 +27,11 @@
 
 using sbc::Box;
 using sbc::ControlKind;
+using sbc::ToQString;
 
 namespace {
 
 int Pixels(int twips) { return qRound(static_cast<double>(twips) / sbc::kTwipsPerPixel); }
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont DesignFont(double points)
 {
@@ -40,18 +39,6 @@ QFont DesignFont(double points)
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
-}
-
-void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-bool IsResultBox(Box box)
-{
-    return std::find(sbc::kResultBoxes.begin(), sbc::kResultBoxes.end(), box) != sbc::kResultBoxes.end();
 }
 
 } // namespace
@@ -124,18 +111,18 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
     switch (d.kind) {
     case ControlKind::TextBox: {
         auto* box = new TextBox(container);
-        const Box id = *sbc::BoxFromName(d.name);
+        const Box id = *sbc::BoxFromName(d.name); // every text box row names a Box (control_table.cpp)
         boxes_[static_cast<std::size_t>(id)] = box;
         // The identification takes 30 characters; the other boxes hold as much
         // as a desktop text box does, beyond QLineEdit's default of 32767.
         box->setMaxLength(id == Box::txtID ? 30 : 65535);
-        if (IsResultBox(id)) {
+        if (sbc::IsResultBox(id)) {
             box->setLocked(true);
             box->setTabStop(false);
-            SetColour(box, QPalette::Base, sbc::colours::Yellow());
+            sbc::SetColour(box, QPalette::Base, sbc::colours::Yellow());
         }
         if (id == Box::txtBufferGood)
-            SetColour(box, QPalette::Text, sbc::colours::Red());
+            sbc::SetColour(box, QPalette::Text, sbc::colours::Red());
         widget = box;
         break;
     }
@@ -188,22 +175,11 @@ void frmMain::NameBoxesForScreenReaders()
 
 void frmMain::BuildMenus()
 {
-    struct MenuItem {
-        const char* menu;
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-    };
-    const MenuItem items[] = {
-        {"mnuFile", "mnuPrintData", "Print &Data", QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"mnuFile", "mnuPrintForm", "Print &Form", QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {"mnuHelp", "mnuInfo", "&Info", QKeySequence(Qt::CTRL | Qt::Key_I)},
-    };
     auto* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
     auto* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    for (const auto& item : items) {
+    for (const sbc::MenuItem& item : sbc::kMenuItems) {
         QMenu* menu = QString(item.menu) == "mnuFile" ? file : help;
         QAction* action = menu->addAction(item.caption);
         action->setObjectName(item.name);
@@ -218,9 +194,9 @@ void frmMain::WireEvents()
         if (!sbc::IsEntryBox(id))
             continue; // txtID and the results have no handlers
         TextBox* entry = box(id);
-        connect(entry, &QLineEdit::textChanged, this, [this, id] { sbc::EntryBox_Change(*this, id); });
+        connect(entry, &QLineEdit::textChanged, this, [this, id] { sbc::EntryChanged(*this, id); });
         connect(entry, &TextBox::gotFocus, this, &frmMain::TextSelected);
-        connect(entry, &TextBox::lostFocus, this, [this, id] { sbc::EntryBox_LostFocus(*this, id); });
+        connect(entry, &TextBox::lostFocus, this, [this, id] { sbc::EntryLeft(*this, id); });
     }
 
     // An option's handler runs whenever it becomes selected, by the user or
@@ -241,7 +217,7 @@ void frmMain::WireEvents()
     }
 
     connect(static_cast<QPushButton*>(control("cmdCompute")), &QPushButton::clicked, this,
-            [this] { sbc::cmdCompute_Click(*this); });
+            &frmMain::cmdCompute_Click);
     connect(static_cast<QPushButton*>(control("cmdClear")), &QPushButton::clicked, this,
             &frmMain::cmdClear_Click);
     control("Label10")->installEventFilter(this);
@@ -279,7 +255,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 {
     // Calculate is the window's default button: Enter in any box runs it.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        sbc::cmdCompute_Click(*this);
+        cmdCompute_Click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -288,7 +264,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == control("Label10") && event->type() == QEvent::MouseButtonDblClick) {
-        sbc::Label10_DblClick(*this);
+        Label10_DblClick();
         return true;
     }
     if (event->type() == QEvent::KeyPress)
@@ -296,6 +272,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             return MoveWithinOptionPair(option, static_cast<QKeyEvent*>(event)->key());
     return QMainWindow::eventFilter(watched, event);
 }
+
+void frmMain::cmdCompute_Click() { sbc::Calculate(*this); }
+
+void frmMain::Label10_DblClick() { sbc::ShowStrokeTable(*this); }
 
 // An arrow key moves to the other option of the pair and selects it. Qt would
 // select first and move the focus after, undoing the handler's move of the

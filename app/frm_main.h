@@ -63,6 +63,10 @@ private:
     bool MoveWithinOptionPair(QRadioButton* option, int key);
     sbc::PrintService& PrintService();
 
+    // Calculate and the stroke table.
+    void cmdCompute_Click();
+    void Label10_DblClick();
+
     // Start and the options.
     void Form_Load();
     void optImperial_Click();
@@ -70,15 +74,16 @@ private:
     void optPlungerYes_Click();
     void optPlungerNo_Click();
     void SelectUnitSystem(bool imperial);
-    void ShowPlungerRows(bool shown);
+    void StandUnitSystem();
+    void ShowPlungerRows(bool yes);
     void ImperialWhite();
     void ImperialFirst6Enabled();
     void ImperialLast4Enabled();
     void MetricWhite();
     void MetricFirst6Enabled();
     void MetricLast4Enabled();
-    void PaintUnitSystem(bool imperial);
-    void EnableUnitSystem(bool imperial, std::size_t firstPair, std::size_t endPair);
+    enum class StateStep { White, First6Enabled, Last4Enabled };
+    void ApplyStateTable(sbc::UnitSystem selected, StateStep step);
     void SetCaptionColour(QRadioButton* option, const QColor& colour);
 
     // Clearing and focus.

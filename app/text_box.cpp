@@ -1,5 +1,7 @@
 #include "text_box.h"
 
+#include "menus.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -12,15 +14,15 @@ bool IsMoveInsideWindow(Qt::FocusReason reason)
 
 bool TextBox::event(QEvent* event)
 {
-    // The menu shortcuts Ctrl+D, Ctrl+F and Ctrl+I belong to the window, not
-    // to the line edit's own editing keys.
+    // The menu shortcuts belong to the window, not to the line edit's own
+    // editing keys (Ctrl+D would delete a character).
     if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::ControlModifier
-            && (key->key() == Qt::Key_D || key->key() == Qt::Key_F || key->key() == Qt::Key_I)) {
-            event->ignore();
-            return true;
-        }
+        const QKeyCombination pressed = static_cast<QKeyEvent*>(event)->keyCombination();
+        for (const sbc::MenuItem& item : sbc::kMenuItems)
+            if (pressed == item.shortcut) {
+                event->ignore();
+                return true;
+            }
     }
     return QLineEdit::event(event);
 }

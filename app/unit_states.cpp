@@ -1,5 +1,9 @@
-// The window's four states: the unit system times the plunger answer.
+// The window's four states: the unit system times the plunger answer. How
+// each box stands in them is the table of box_states.cpp; the routines here
+// apply it step by step.
 
+#include "box_captions.h"
+#include "box_states.h"
 #include "design_look.h"
 #include "frm_main.h"
 #include "text_box.h"
@@ -8,27 +12,21 @@
 #include <QRadioButton>
 
 using sbc::Box;
+using sbc::UnitSystem;
 
 namespace {
-// kTwinPairs lists the first six quantities (every calculation needs them)
-// before the last four (the plunger quantities).
-constexpr std::size_t kFirstSixEnd = 6;
-constexpr std::size_t kLastFourEnd = 10;
+constexpr int kPlungerUnitLabels = 6; // Label(0) to Label(5)
 
-bool IsCountPair(const sbc::TwinPair& pair) { return !pair.toMetric; }
-
-// The plunger rows: their caption labels and twin pairs (kTwinPairs indexes).
-constexpr std::pair<const char*, std::size_t> kPlungerRows[] = {
-    {"Label4", 6}, {"Label5", 7}, {"Label7", 8}, {"Label8", 9}};
-constexpr int kPlungerUnitLabels = 6;
+QColor ColourOf(sbc::Background background)
+{
+    return background == sbc::Background::White ? sbc::colours::White() : sbc::colours::Yellow();
+}
 } // namespace
 
 void frmMain::Form_Load()
 {
     imperialMode_ = true;
-    ImperialWhite();
-    ImperialFirst6Enabled();
-    ImperialLast4Enabled();
+    StandUnitSystem();
     SetCaptionColour(static_cast<QRadioButton*>(control("optImperial")), sbc::colours::Red());
 }
 
@@ -41,15 +39,7 @@ void frmMain::SelectUnitSystem(bool imperial)
     // and optPlungerYes_Click, already work in the new system.
     imperialMode_ = imperial;
     ClearEntries();
-    if (imperial) {
-        ImperialWhite();
-        ImperialFirst6Enabled();
-        ImperialLast4Enabled();
-    } else {
-        MetricWhite();
-        MetricFirst6Enabled();
-        MetricLast4Enabled();
-    }
+    StandUnitSystem();
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
     auto* selected = static_cast<QRadioButton*>(control(imperial ? "optImperial" : "optMetric"));
@@ -58,77 +48,78 @@ void frmMain::SelectUnitSystem(bool imperial)
     SetCaptionColour(other, sbc::colours::Black());
 }
 
-void frmMain::ImperialWhite() { PaintUnitSystem(true); }
-void frmMain::MetricWhite() { PaintUnitSystem(false); }
-void frmMain::ImperialFirst6Enabled() { EnableUnitSystem(true, 0, kFirstSixEnd); }
-void frmMain::MetricFirst6Enabled() { EnableUnitSystem(false, 0, kFirstSixEnd); }
-void frmMain::ImperialLast4Enabled() { EnableUnitSystem(true, kFirstSixEnd, kLastFourEnd); }
-void frmMain::MetricLast4Enabled() { EnableUnitSystem(false, kFirstSixEnd, kLastFourEnd); }
-
-// Selected system's measured boxes white and count boxes shown, then the
-// other system's measured boxes yellow and count boxes hidden. Count boxes
-// keep their design background.
-void frmMain::PaintUnitSystem(bool imperial)
+// The three state routines of the selected system, in their order.
+void frmMain::StandUnitSystem()
 {
-    for (bool selectedSide : {true, false}) {
-        const bool imperialSide = selectedSide == imperial;
-        for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
-            TextBox* entry = box(imperialSide ? pair.imperial : pair.metric);
-            if (IsCountPair(pair)) {
-                entry->setVisible(selectedSide);
-            } else {
-                QPalette palette = entry->palette();
-                palette.setColor(QPalette::Base,
-                                 selectedSide ? sbc::colours::White() : sbc::colours::Yellow());
-                entry->setPalette(palette);
-            }
-        }
+    if (imperialMode_) {
+        ImperialWhite();
+        ImperialFirst6Enabled();
+        ImperialLast4Enabled();
+    } else {
+        MetricWhite();
+        MetricFirst6Enabled();
+        MetricLast4Enabled();
     }
 }
 
-// Selected system's boxes unlocked and in the tab order, then the other
-// system's locked and out of it; each box its locked flag first.
-void frmMain::EnableUnitSystem(bool imperial, std::size_t firstPair, std::size_t endPair)
+void frmMain::ImperialWhite() { ApplyStateTable(UnitSystem::Imperial, StateStep::White); }
+void frmMain::ImperialFirst6Enabled() { ApplyStateTable(UnitSystem::Imperial, StateStep::First6Enabled); }
+void frmMain::ImperialLast4Enabled() { ApplyStateTable(UnitSystem::Imperial, StateStep::Last4Enabled); }
+void frmMain::MetricWhite() { ApplyStateTable(UnitSystem::Metric, StateStep::White); }
+void frmMain::MetricFirst6Enabled() { ApplyStateTable(UnitSystem::Metric, StateStep::First6Enabled); }
+void frmMain::MetricLast4Enabled() { ApplyStateTable(UnitSystem::Metric, StateStep::Last4Enabled); }
+
+// One step of the state table, over the boxes of the selected system first,
+// then over their twins. White colours the measured boxes and shows or hides
+// the count boxes, which keep their design background; the Enabled steps set
+// the locked flag, then the tab stop, of their group's boxes.
+void frmMain::ApplyStateTable(UnitSystem selected, StateStep step)
 {
-    for (bool selectedSide : {true, false}) {
-        const bool imperialSide = selectedSide == imperial;
-        for (std::size_t i = firstPair; i < endPair; ++i) {
-            const sbc::TwinPair& pair = sbc::kTwinPairs[i];
-            TextBox* entry = box(imperialSide ? pair.imperial : pair.metric);
-            entry->setLocked(!selectedSide);
-            entry->setTabStop(selectedSide);
+    const bool plungerYes = PlungerYes();
+    for (UnitSystem side : {selected, sbc::OtherSystem(selected)}) {
+        for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
+            const sbc::Standing standing = sbc::StandingOf(pair, side, selected, plungerYes);
+            TextBox* entry = box(pair.BoxIn(side));
+            if (step == StateStep::White) {
+                if (pair.IsCount())
+                    entry->setVisible(standing.shown);
+                else
+                    sbc::SetColour(entry, QPalette::Base, ColourOf(standing.background));
+                continue;
+            }
+            const sbc::Group group = step == StateStep::First6Enabled ? sbc::Group::FirstSix : sbc::Group::LastFour;
+            if (pair.group != group)
+                continue;
+            entry->setLocked(standing.locked);
+            entry->setTabStop(standing.tabStop);
         }
     }
 }
 
 void frmMain::SetCaptionColour(QRadioButton* option, const QColor& colour)
 {
-    QPalette palette = option->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    option->setPalette(palette);
+    sbc::SetColour(option, QPalette::WindowText, colour);
+    sbc::SetColour(option, QPalette::ButtonText, colour);
 }
 
 void frmMain::optPlungerYes_Click() { ShowPlungerRows(true); }
 void frmMain::optPlungerNo_Click() { ShowPlungerRows(false); }
 
-// No greys the four plunger captions and hides their boxes and the six unit
-// labels; the hidden boxes keep their text. Yes undoes it, showing only the
-// selected system's count box.
-void frmMain::ShowPlungerRows(bool shown)
+// Row by row, the plunger caption and then its two boxes, shown or hidden as
+// the state table says; then the six unit labels. The hidden boxes keep
+// their text, colour and flags.
+void frmMain::ShowPlungerRows(bool yes)
 {
-    for (const auto& [label, pairIndex] : kPlungerRows) {
-        control(label)->setEnabled(shown);
-        const sbc::TwinPair& pair = sbc::kTwinPairs[pairIndex];
-        if (shown && IsCountPair(pair)) {
-            box(imperialMode_ ? pair.imperial : pair.metric)->show();
-        } else {
-            box(pair.imperial)->setVisible(shown);
-            box(pair.metric)->setVisible(shown);
-        }
+    const UnitSystem selected = sbc::SelectedSystem(*this);
+    for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
+        if (pair.group != sbc::Group::LastFour)
+            continue;
+        control(sbc::CaptionLabelOf(pair.imperial))->setEnabled(yes);
+        for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
+            box(pair.BoxIn(side))->setVisible(sbc::StandingOf(pair, side, selected, yes).shown);
     }
     for (int i = 0; i < kPlungerUnitLabels; ++i)
-        Label(i)->setVisible(shown);
+        Label(i)->setVisible(yes);
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
 }

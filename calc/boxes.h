@@ -1,7 +1,8 @@
 #pragma once
 // The window's text boxes as the calculation and the entry rules name them,
-// and the tables that group them: the twin pairs with their factors, and the
-// result boxes.
+// and the one list that groups them: the twin pairs with their factors and
+// groups, and each unit system's result boxes. Everything else that walks
+// the boxes in groups derives from these tables.
 
 #include <array>
 #include <optional>
@@ -9,48 +10,138 @@
 
 namespace sbc {
 
-// Every text box of the window. The names are the controls' object names.
+// Every text box of the window, written once: both the enum and the
+// controls' object names below come from this list.
+#define SBC_TEXT_BOXES(X)                                                                \
+    X(txtID)                                                                             \
+    X(txtOSDD) X(txtOSDDMet)                                                             \
+    X(txtRatedLoad) X(txtRatedLoadMet)                                                   \
+    X(txtWeightCar) X(txtWeightCarMet)                                                   \
+    X(txtBufferLoadRat) X(txtBufferLoadRatMet)                                           \
+    X(txtBufferStroke) X(txtBufferStrokeMet)                                             \
+    X(txtNumOfBufAssys) X(txtNumOfBufAssysMet)                                           \
+    X(txtWeightPlunger) X(txtWeightPlungerMet)                                           \
+    X(txtNumPlungers) X(txtNumPlungersMet)                                               \
+    X(txtLengthPlunger) X(txtLengthPlungerMet)                                           \
+    X(txtPlungerDiam) X(txtPlungerDiamMet)                                               \
+    X(txtMinBufLoadRat) X(txtActBufLoadRat) X(txtMaxBufLoadRat)                          \
+    X(txtMinBufLoadRatMet) X(txtActBufLoadRatMet) X(txtMaxBufLoadRatMet)                 \
+    X(txtBufferGood)
+
 enum class Box {
-    txtID,
-    txtOSDD, txtOSDDMet,
-    txtRatedLoad, txtRatedLoadMet,
-    txtWeightCar, txtWeightCarMet,
-    txtBufferLoadRat, txtBufferLoadRatMet,
-    txtBufferStroke, txtBufferStrokeMet,
-    txtNumOfBufAssys, txtNumOfBufAssysMet,
-    txtWeightPlunger, txtWeightPlungerMet,
-    txtNumPlungers, txtNumPlungersMet,
-    txtLengthPlunger, txtLengthPlungerMet,
-    txtPlungerDiam, txtPlungerDiamMet,
-    txtMinBufLoadRat, txtActBufLoadRat, txtMaxBufLoadRat,
-    txtMinBufLoadRatMet, txtActBufLoadRatMet, txtMaxBufLoadRatMet,
-    txtBufferGood,
+#define SBC_BOX_ENUMERATOR(name) name,
+    SBC_TEXT_BOXES(SBC_BOX_ENUMERATOR)
+#undef SBC_BOX_ENUMERATOR
 };
 inline constexpr int kBoxCount = static_cast<int>(Box::txtBufferGood) + 1;
 
-std::string_view BoxName(Box box);
-std::optional<Box> BoxFromName(std::string_view name);
+inline constexpr std::array<std::string_view, kBoxCount> kBoxNames = {
+#define SBC_BOX_NAME(name) #name,
+    SBC_TEXT_BOXES(SBC_BOX_NAME)
+#undef SBC_BOX_NAME
+};
 
-// One quantity: its Imperial box, its Metric twin, and the factors that turn
-// one into the other. The two factors are the literal constants, not
-// reciprocals of each other. Count pairs have no factors.
+constexpr std::string_view BoxName(Box box) { return kBoxNames[static_cast<std::size_t>(box)]; }
+
+constexpr std::optional<Box> BoxFromName(std::string_view name)
+{
+    for (std::size_t i = 0; i < kBoxNames.size(); ++i)
+        if (kBoxNames[i] == name)
+            return static_cast<Box>(i);
+    return std::nullopt;
+}
+
+enum class UnitSystem { Imperial, Metric };
+
+// The conversion factors, each the literal constant, not the reciprocal of
+// its partner.
+namespace factors {
+inline constexpr double kFpmToMps = 0.00508, kMpsToFpm = 196.8503937;
+inline constexpr double kLbToKg = 0.45359237, kKgToLb = 2.20462262184878;
+inline constexpr double kInToMm = 25.4, kMmToIn = 0.03937007874016;
+inline constexpr double kFtToM = 0.3048, kMToFt = 3.28083989501313;
+} // namespace factors
+
+// The first six quantities are what every calculation needs; the last four
+// are the plunger quantities, read only when the plunger weight counts.
+enum class Group { FirstSix, LastFour };
+
+// One quantity: its Imperial box, its Metric twin, its group, and the
+// factors that turn one into the other. A count pair has no factors: its
+// boxes hold a plain number and are never converted or copied.
 struct TwinPair {
     Box imperial;
     Box metric;
+    Group group;
     std::optional<double> toMetric;
     std::optional<double> toImperial;
+
+    constexpr bool IsCount() const { return !toMetric; }
+    constexpr Box BoxIn(UnitSystem system) const { return system == UnitSystem::Imperial ? imperial : metric; }
 };
 
 // The ten entry quantities, in the window's row order.
-extern const std::array<TwinPair, 10> kTwinPairs;
+inline constexpr std::array<TwinPair, 10> kTwinPairs = {{
+    {Box::txtOSDD, Box::txtOSDDMet, Group::FirstSix, factors::kFpmToMps, factors::kMpsToFpm},
+    {Box::txtRatedLoad, Box::txtRatedLoadMet, Group::FirstSix, factors::kLbToKg, factors::kKgToLb},
+    {Box::txtWeightCar, Box::txtWeightCarMet, Group::FirstSix, factors::kLbToKg, factors::kKgToLb},
+    {Box::txtBufferLoadRat, Box::txtBufferLoadRatMet, Group::FirstSix, factors::kLbToKg, factors::kKgToLb},
+    {Box::txtBufferStroke, Box::txtBufferStrokeMet, Group::FirstSix, factors::kInToMm, factors::kMmToIn},
+    {Box::txtNumOfBufAssys, Box::txtNumOfBufAssysMet, Group::FirstSix, std::nullopt, std::nullopt},
+    {Box::txtWeightPlunger, Box::txtWeightPlungerMet, Group::LastFour, factors::kLbToKg, factors::kKgToLb},
+    {Box::txtNumPlungers, Box::txtNumPlungersMet, Group::LastFour, std::nullopt, std::nullopt},
+    {Box::txtLengthPlunger, Box::txtLengthPlungerMet, Group::LastFour, factors::kFtToM, factors::kMToFt},
+    {Box::txtPlungerDiam, Box::txtPlungerDiamMet, Group::LastFour, factors::kInToMm, factors::kMmToIn},
+}};
 
 // The pair a given entry box belongs to, or nothing for txtID and the results.
-const TwinPair* FindTwinPair(Box box);
-bool IsEntryBox(Box box);
+constexpr const TwinPair* FindTwinPair(Box box)
+{
+    for (const TwinPair& pair : kTwinPairs)
+        if (pair.imperial == box || pair.metric == box)
+            return &pair;
+    return nullptr;
+}
+constexpr bool IsEntryBox(Box box) { return FindTwinPair(box) != nullptr; }
 // True for the Metric twin of an entry pair.
-bool IsMetricBox(Box box);
+constexpr bool IsMetricBox(Box box)
+{
+    const TwinPair* pair = FindTwinPair(box);
+    return pair && pair->metric == box;
+}
+
+// One unit system's result boxes, and the factor that turns its ratings
+// into the other system's.
+struct SystemResults {
+    Box min;
+    Box actual;
+    Box max;
+    double toOther;
+};
+
+inline constexpr SystemResults kImperialResults = {
+    Box::txtMinBufLoadRat, Box::txtActBufLoadRat, Box::txtMaxBufLoadRat, factors::kLbToKg};
+inline constexpr SystemResults kMetricResults = {
+    Box::txtMinBufLoadRatMet, Box::txtActBufLoadRatMet, Box::txtMaxBufLoadRatMet, factors::kKgToLb};
+
+constexpr const SystemResults& ResultsOf(UnitSystem system)
+{
+    return system == UnitSystem::Imperial ? kImperialResults : kMetricResults;
+}
 
 // The seven result boxes, in the order ClearAnswers empties them.
-extern const std::array<Box, 7> kResultBoxes;
+inline constexpr std::array<Box, 7> kResultBoxes = {
+    kImperialResults.min, kImperialResults.actual, kImperialResults.max,
+    kMetricResults.min,   kMetricResults.actual,   kMetricResults.max,
+    Box::txtBufferGood,
+};
+
+constexpr bool IsResultBox(Box box)
+{
+    for (Box result : kResultBoxes)
+        if (result == box)
+            return true;
+    return false;
+}
 
 } // namespace sbc

@@ -1,9 +1,8 @@
 #include "buffer_calc.h"
 
-#include "entry_rules.h"
+#include "stroke_rules.h"
 #include "number_text.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -59,35 +58,34 @@ std::int32_t TwiceWeight(double weight)
     return *twoW;
 }
 
-// The entries, in the order of the Imperial boxes below. The first six are
-// all that the calculation without plunger needs.
+// The entries, in the row order of kTwinPairs. The first six are all that
+// the calculation without plunger needs.
 enum Entry : std::size_t {
-    kSpeed, kCarWeight, kRatedLoad, kBufferRating, kStroke, kBufferCount,
+    kSpeed, kRatedLoad, kCarWeight, kBufferRating, kStroke, kBufferCount,
     kPlungerWeight, kPlungerCount, kPlungerLength, kPlungerDiam,
 };
-constexpr std::size_t kEntriesWithoutPlunger = 6;
-constexpr std::size_t kEntriesWithPlunger = 10;
+static_assert(kTwinPairs[kSpeed].imperial == Box::txtOSDD && kTwinPairs[kCarWeight].imperial == Box::txtWeightCar
+                  && kTwinPairs[kStroke].imperial == Box::txtBufferStroke
+                  && kTwinPairs[kPlungerCount].imperial == Box::txtNumPlungers
+                  && kTwinPairs[kPlungerDiam].imperial == Box::txtPlungerDiam,
+              "the entries follow the rows of kTwinPairs");
 
-constexpr std::array<Box, kEntriesWithPlunger> kImperialEntryBoxes = {
-    Box::txtOSDD, Box::txtWeightCar, Box::txtRatedLoad, Box::txtBufferLoadRat,
-    Box::txtBufferStroke, Box::txtNumOfBufAssys,
-    Box::txtWeightPlunger, Box::txtNumPlungers, Box::txtLengthPlunger, Box::txtPlungerDiam,
-};
+using Entries = std::array<double, kTwinPairs.size()>;
 
-using Entries = std::array<double, kEntriesWithPlunger>;
-
-// Reads only the selected system's boxes. A 0 means the box was left empty
-// or holds no number; a reading beyond the double range is refused alike.
-Entries ReadEntries(const FormPort& form, bool imperial, std::size_t count)
+// Reads only the selected system's boxes, and the plunger quantities only
+// when asked. A 0 means the box was left empty or holds no number; a reading
+// beyond the double range is refused alike.
+Entries ReadEntries(const FormPort& form, UnitSystem system, bool withPlunger)
 {
     Entries entries{};
-    for (std::size_t i = 0; i < count; ++i) {
-        const Box box = imperial ? kImperialEntryBoxes[i] : FindTwinPair(kImperialEntryBoxes[i])->metric;
-        entries[i] = NumberFromText(form.Text(box));
+    for (std::size_t i = 0; i < kTwinPairs.size(); ++i) {
+        if (kTwinPairs[i].group == Group::LastFour && !withPlunger)
+            continue;
+        const double value = NumberFromText(form.Text(kTwinPairs[i].BoxIn(system)));
+        if (value == 0 || !std::isfinite(value))
+            throw CalcFailure{};
+        entries[i] = value;
     }
-    const auto read = entries.begin() + static_cast<std::ptrdiff_t>(count);
-    if (std::any_of(entries.begin(), read, [](double v) { return v == 0 || !std::isfinite(v); }))
-        throw CalcFailure{};
     return entries;
 }
 
@@ -157,22 +155,8 @@ float ReactionWithoutPlunger(const Entries& e, bool imperial)
     return imperial ? ImperialReactionViaText(e, twoW) : MetricReaction(e, twoW);
 }
 
-// One system's result boxes, and the factor that turns its figures into the
-// other system's.
-struct ResultBoxes {
-    Box min;
-    Box max;
-    Box actual;
-    double toOther;
-};
-
-constexpr ResultBoxes kImperialResults = {
-    Box::txtMinBufLoadRat, Box::txtMaxBufLoadRat, Box::txtActBufLoadRat, 0.45359237};
-constexpr ResultBoxes kMetricResults = {
-    Box::txtMinBufLoadRatMet, Box::txtMaxBufLoadRatMet, Box::txtActBufLoadRatMet, 2.20462262184878};
-
 // Writes minimum, maximum and actual; returns 2R as held.
-float WriteOwnResults(FormPort& form, const ResultBoxes& own, float r, const Entries& e)
+float WriteOwnResults(FormPort& form, const SystemResults& own, float r, const Entries& e)
 {
     form.SetText(own.min, TextFromSingle(r));
     const float twoR = Single(static_cast<double>(r) + r);
@@ -182,29 +166,29 @@ float WriteOwnResults(FormPort& form, const ResultBoxes& own, float r, const Ent
 }
 
 // The other system follows the figures as displayed, not R itself.
-void WriteOtherResults(FormPort& form, const ResultBoxes& own, const ResultBoxes& other)
+void WriteOtherResults(FormPort& form, const SystemResults& own, const SystemResults& other)
 {
     for (const auto& [from, to] : {std::pair{own.min, other.min}, std::pair{own.max, other.max},
                                    std::pair{own.actual, other.actual}})
         form.SetText(to, TextFromNumber(Finite(NumberFromText(form.Text(from)) * own.toOther)));
 }
 
-void WriteVerdict(FormPort& form, const ResultBoxes& own, float r, float twoR)
+void WriteVerdict(FormPort& form, const SystemResults& own, float r, float twoR)
 {
     const float actual = Single(NumberFromText(form.Text(own.actual)));
     form.SetText(Box::txtBufferGood, actual < r || actual > twoR ? "NO GOOD!!" : "GOOD!!");
 }
 
-void RunCalculation(FormPort& form, std::size_t entryCount, float (*reaction)(const Entries&, bool))
+void RunCalculation(FormPort& form, bool withPlunger, float (*reaction)(const Entries&, bool))
 {
     ClearAnswers(form);
     try {
-        const bool imperial = form.ImperialMode();
-        const Entries entries = ReadEntries(form, imperial, entryCount);
-        const float r = reaction(entries, imperial);
-        const ResultBoxes& own = imperial ? kImperialResults : kMetricResults;
+        const UnitSystem system = SelectedSystem(form);
+        const Entries entries = ReadEntries(form, system, withPlunger);
+        const float r = reaction(entries, system == UnitSystem::Imperial);
+        const SystemResults& own = ResultsOf(system);
         const float twoR = WriteOwnResults(form, own, r, entries);
-        WriteOtherResults(form, own, imperial ? kMetricResults : kImperialResults);
+        WriteOtherResults(form, own, ResultsOf(OtherSystem(system)));
         WriteVerdict(form, own, r, twoR);
     } catch (const CalcFailure&) {
         form.dialogs().ShowMessage({"Did you make an entry in all the appropriate fields?",
@@ -216,17 +200,17 @@ void RunCalculation(FormPort& form, std::size_t entryCount, float (*reaction)(co
 
 void ComputeWithPlunger(FormPort& form)
 {
-    RunCalculation(form, kEntriesWithPlunger, ReactionWithPlunger);
+    RunCalculation(form, true, ReactionWithPlunger);
 }
 
 void ComputeWithoutPlunger(FormPort& form)
 {
-    RunCalculation(form, kEntriesWithoutPlunger, ReactionWithoutPlunger);
+    RunCalculation(form, false, ReactionWithoutPlunger);
 }
 
 // The stroke check's outcome is not examined: a refused stroke leaves its
 // box empty, which the calculation then reports as a missing entry.
-void cmdCompute_Click(FormPort& form)
+void Calculate(FormPort& form)
 {
     if (form.ImperialMode())
         ImperialStrokeShort(form);
@@ -234,7 +218,7 @@ void cmdCompute_Click(FormPort& form)
         MetricShortStroke(form);
     if (form.PlungerYes())
         ComputeWithPlunger(form);
-    if (!form.PlungerYes())
+    else
         ComputeWithoutPlunger(form);
 }
 

@@ -11,8 +11,8 @@ namespace sbc {
 void ComputeWithPlunger(FormPort& form);
 void ComputeWithoutPlunger(FormPort& form);
 
-// The Calculate button: the selected system's stroke check, then the method
-// of the selected plunger answer.
-void cmdCompute_Click(FormPort& form);
+// The Calculate command: the selected system's stroke check, then the
+// method of the selected plunger answer.
+void Calculate(FormPort& form);
 
 } // namespace sbc

@@ -58,7 +58,7 @@ void OilBufferRule(FormPort& form, Box box)
 
 } // namespace
 
-void EntryBox_Change(FormPort& form, Box box)
+void EntryChanged(FormPort& form, Box box)
 {
     const TwinPair* pair = FindTwinPair(box);
     if (!pair)

@@ -55,4 +55,13 @@ public:
 // Empties the seven result boxes, in their fixed order.
 void ClearAnswers(FormPort& form);
 
+inline UnitSystem SelectedSystem(const FormPort& form)
+{
+    return form.ImperialMode() ? UnitSystem::Imperial : UnitSystem::Metric;
+}
+inline UnitSystem OtherSystem(UnitSystem system)
+{
+    return system == UnitSystem::Imperial ? UnitSystem::Metric : UnitSystem::Imperial;
+}
+
 } // namespace sbc

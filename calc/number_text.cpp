@@ -181,20 +181,21 @@ std::optional<float> ToSingle(double value)
     return static_cast<float>(value);
 }
 
-std::optional<std::int32_t> RoundToInt32(double value)
+namespace {
+// Both limits of a 16- or 32-bit integer are exact doubles.
+template <typename Int>
+std::optional<Int> RoundToInteger(double value)
 {
     const double r = std::nearbyint(value);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+    if (!(r >= static_cast<double>(std::numeric_limits<Int>::min())
+          && r <= static_cast<double>(std::numeric_limits<Int>::max())))
         return std::nullopt;
-    return static_cast<std::int32_t>(r);
+    return static_cast<Int>(r);
 }
+} // namespace
 
-std::optional<std::int16_t> RoundToInt16(double value)
-{
-    const double r = std::nearbyint(value);
-    if (!(r >= -32768.0 && r <= 32767.0))
-        return std::nullopt;
-    return static_cast<std::int16_t>(r);
-}
+std::optional<std::int32_t> RoundToInt32(double value) { return RoundToInteger<std::int32_t>(value); }
+
+std::optional<std::int16_t> RoundToInt16(double value) { return RoundToInteger<std::int16_t>(value); }
 
 } // namespace sbc

@@ -1,6 +1,4 @@
-// The minimum-stroke rule and the stroke table (declared in entry_rules.h).
-
-#include "entry_rules.h"
+#include "stroke_rules.h"
 
 #include "number_text.h"
 
@@ -64,10 +62,12 @@ const StrokeRules kMetricStroke = {
     },
 };
 
-const StrokeRules& SelectedRules(const FormPort& form)
+const StrokeRules& RulesOf(UnitSystem system)
 {
-    return form.ImperialMode() ? kImperialStroke : kMetricStroke;
+    return system == UnitSystem::Imperial ? kImperialStroke : kMetricStroke;
 }
+
+const StrokeRules& SelectedRules(const FormPort& form) { return RulesOf(SelectedSystem(form)); }
 
 const StrokeBand* FindBand(const StrokeRules& rules, double speed)
 {
@@ -77,10 +77,24 @@ const StrokeBand* FindBand(const StrokeRules& rules, double speed)
     return nullptr;
 }
 
+} // namespace
+
+// Only the selected system's boxes are checked. A locked box of the other
+// system still takes the focus by a click, and its converted values may fall
+// in another band than the entries the user typed: checking them would refuse
+// a valid stroke and empty the user's entry.
+void EntryLeft(FormPort& form, Box box)
+{
+    const StrokeRules& rules = SelectedRules(form);
+    if (box == rules.speed || box == rules.stroke)
+        CheckStroke(form, SelectedSystem(form));
+}
+
 // An empty stroke box is never checked; that is also what ends the round
 // trip when the refusal puts the focus back into the emptied box.
-void CheckStroke(FormPort& form, const StrokeRules& rules)
+void CheckStroke(FormPort& form, UnitSystem system)
 {
+    const StrokeRules& rules = RulesOf(system);
     if (form.Text(rules.stroke).empty())
         return;
     const StrokeBand* band = FindBand(rules, NumberFromText(form.Text(rules.speed)));
@@ -88,23 +102,9 @@ void CheckStroke(FormPort& form, const StrokeRules& rules)
         Buffer_Stroke_Msg(form);
 }
 
+void ImperialStrokeShort(FormPort& form) { CheckStroke(form, UnitSystem::Imperial); }
 
-} // namespace
-
-// Only the selected system's boxes are checked. A locked box of the other
-// system still takes the focus by a click, and its converted values may fall
-// in another band than the entries the user typed: checking them would refuse
-// a valid stroke and empty the user's entry.
-void EntryBox_LostFocus(FormPort& form, Box box)
-{
-    const StrokeRules& rules = SelectedRules(form);
-    if (box == rules.speed || box == rules.stroke)
-        CheckStroke(form, rules);
-}
-
-void ImperialStrokeShort(FormPort& form) { CheckStroke(form, kImperialStroke); }
-
-void MetricShortStroke(FormPort& form) { CheckStroke(form, kMetricStroke); }
+void MetricShortStroke(FormPort& form) { CheckStroke(form, UnitSystem::Metric); }
 
 // The box emptied is the selected system's, whichever check called.
 void Buffer_Stroke_Msg(FormPort& form)
@@ -116,7 +116,7 @@ void Buffer_Stroke_Msg(FormPort& form)
     form.SetFocus(stroke);
 }
 
-void Label10_DblClick(FormPort& form)
+void ShowStrokeTable(FormPort& form)
 {
     const StrokeRules& rules = SelectedRules(form);
     form.dialogs().ShowMessage(

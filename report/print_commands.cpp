@@ -13,9 +13,6 @@ namespace sbc {
 
 namespace {
 
-constexpr std::string_view kReportFont = "Courier New";
-constexpr double kReportPoints = 14;
-
 // The print commands tell the user nothing when anything fails, Cancel of
 // the Print dialog included: the command just ends where it stands.
 template <typename Steps>
@@ -65,9 +62,9 @@ void PrintReport(Printer& printer, const std::vector<ReportLine>& lines)
     const std::string savedName = printer.FontName();
     const double savedSize = printer.FontSize();
     printer.SetFontName(kReportFont);
-    printer.SetFontSize(kReportPoints);
+    printer.SetFontSize(kReportBodyPoints);
     printer.SetFontBold(false);
-    PrintLines(printer, lines, kReportPoints, false);
+    PrintLines(printer, lines, kReportBodyPoints, false);
     printer.EndDoc();
     printer.SetFontName(savedName);
     printer.SetFontSize(savedSize);

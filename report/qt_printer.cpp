@@ -1,5 +1,8 @@
 #include "qt_printer.h"
 
+#include "qt_text.h"
+#include "report_lines.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -12,12 +15,12 @@ namespace sbc {
 
 namespace {
 
-// The report asks for "Courier New"; Liberation Mono has the same metrics, so
-// the columns come out as designed where the original face is missing.
-// insertSubstitution adds a substitute only once, so calling it again is harmless.
+// Liberation Mono has the metrics of the report's face, so the columns come
+// out as designed where that face is missing. insertSubstitution adds a
+// substitute only once, so calling it again is harmless.
 void MapReportFont()
 {
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    QFont::insertSubstitution(ToQString(kReportFont), QStringLiteral("Liberation Mono"));
 }
 
 QFont InitialFont()
@@ -38,7 +41,7 @@ public:
     ~QtLinePrinter() override { FinishDocument(); }
 
     std::string FontName() const override { return font_.family().toStdString(); }
-    void SetFontName(std::string_view name) override { font_.setFamily(QString::fromUtf8(name.data(), name.size())); }
+    void SetFontName(std::string_view name) override { font_.setFamily(ToQString(name)); }
     double FontSize() const override { return font_.pointSizeF(); }
     void SetFontSize(double points) override
     {
@@ -57,7 +60,7 @@ public:
         if (top_ > 0 && top_ + metrics.lineSpacing() > PageHeight())
             NewPage();
         if (!text.empty())
-            painter.drawText(QPointF(0, top_ + metrics.ascent()), QString::fromUtf8(text.data(), text.size()));
+            painter.drawText(QPointF(0, top_ + metrics.ascent()), ToQString(text));
         top_ += metrics.lineSpacing();
     }
 

@@ -15,7 +15,6 @@ constexpr std::string_view kIndent = "    ";
 constexpr std::size_t kLabelWidth = 40;
 constexpr std::size_t kSectionTitleIndent = 29;
 constexpr std::size_t kClosingIndent = 6;
-constexpr double kBodyPoints = 14;
 constexpr double kClosingPoints = 10;
 
 // Which of the two counts a count line prints; the caller has read both from
@@ -103,7 +102,7 @@ class ReportWriter {
 public:
     ReportWriter(const FormPort& form, Counts counts) : form_(form), counts_(counts) {}
 
-    void Line(std::string_view text = {}, bool bold = false, double points = kBodyPoints)
+    void Line(std::string_view text = {}, bool bold = false, double points = kReportBodyPoints)
     {
         lines_.push_back({std::string(text), points, bold});
     }

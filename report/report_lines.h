@@ -5,13 +5,18 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sbc {
 
+// The report's face and the size of its body lines.
+inline constexpr std::string_view kReportFont = "Courier New";
+inline constexpr double kReportBodyPoints = 14;
+
 struct ReportLine {
     std::string text;
-    double points = 14;
+    double points = kReportBodyPoints;
     bool bold = false;
 };
 

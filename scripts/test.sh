@@ -31,7 +31,7 @@ run_tests() {
 }
 
 echo "=== 1/3: build and tests"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DSBC_WARNINGS_AS_ERRORS=ON
 cmake --build build -j"$jobs"
 run_tests build
 

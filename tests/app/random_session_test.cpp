@@ -20,6 +20,7 @@
 
 #include "boxes.h"
 #include "number_text.h"
+#include "qt_text.h"
 #include "state_table.h"
 #include "window_fixture.h"
 
@@ -27,6 +28,7 @@
 #include <QDeadlineTimer>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include <array>
 #include <atomic>
@@ -36,8 +38,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <limits>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -53,7 +57,6 @@ constexpr std::array<std::string_view, 6> kKnownTitles = {
     "Oil Buffer Required", "Buffer Stroke", "Buffer Reaction Calculator",
     "Minimum Spring Buffer Stroke - Imperial", "Minimum Spring Buffer Stroke - Metric", "Formulas"};
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 QString NameOf(Box box) { return ToQString(BoxName(box)); }
 
 // A text as a failure report shows it: quoted, control characters visible,
@@ -650,10 +653,10 @@ void Session::AnswerPrinting()
 {
     static constexpr std::array<const char*, 4> kAnswers = {"", "Car 4", "Freight elevator No. 2, north bank",
                                                             "é½−"};
-    w_.print.cancelDialog = dice_.Percent(30);
+    w_.print.cancel = dice_.Percent(30);
     w_.dialogs.inputAnswer = dice_.Percent(20) ? LongText(dice_).toStdString() : dice_.Of(kAnswers);
     Describe(QString("cancel %1, identification %2")
-                 .arg(w_.print.cancelDialog)
+                 .arg(w_.print.cancel)
                  .arg(Shown(ToQString(w_.dialogs.inputAnswer))));
 }
 
@@ -777,19 +780,54 @@ QString Session::OptionsPaired() const
     return {};
 }
 
-// What the twin of a box of the selected system must show: the value
-// converted; nothing for a count; where the value or the product is beyond
-// a double, the text it showed before.
-QString ExpectedTwin(const TwinPair& pair, bool imperial, const QString& own, const QString& before)
+// The conversion table's factors, Imperial to Metric and back, in the rows
+// of kTwinPairs; none for the two counts.
+struct Factors {
+    double toMetric, toImperial;
+};
+constexpr std::array<std::optional<Factors>, 10> kFactors = {{
+    Factors{0.00508, 196.8503937},
+    Factors{0.45359237, 2.20462262184878},
+    Factors{0.45359237, 2.20462262184878},
+    Factors{0.45359237, 2.20462262184878},
+    Factors{25.4, 0.03937007874016},
+    std::nullopt,
+    Factors{0.45359237, 2.20462262184878},
+    std::nullopt,
+    Factors{0.3048, 3.28083989501313},
+    Factors{25.4, 0.03937007874016},
+}};
+
+// At most 15 significant digits before any exponent.
+bool FifteenDigitsAtMost(const QString& text)
 {
-    const std::optional<double> factor = imperial ? pair.toMetric : pair.toImperial;
-    if (!factor)
-        return {};
+    QString digits = text.section(QRegularExpression("[eE]"), 0, 0);
+    digits.remove('-').remove('.');
+    while (digits.startsWith('0'))
+        digits.remove(0, 1);
+    return digits.size() <= 15;
+}
+
+// Why the twin of a box of the selected system does not show the box's value
+// converted by the table's factor, or an empty text if it does: the twin's
+// text, read back, lies within the rounding to 15 significant digits of the
+// product. A count's twin stays empty; where the value or the product is
+// beyond a double, the twin keeps the text it showed before.
+QString TwinMismatch(std::size_t row, bool imperial, const QString& own, const QString& twin, const QString& before)
+{
+    if (!kFactors[row])
+        return twin.isEmpty() ? QString() : QString("a count copied");
     const double value = NumberFromText(own.toStdString());
-    const double product = value * *factor;
+    const double product = value * (imperial ? kFactors[row]->toMetric : kFactors[row]->toImperial);
     if (!std::isfinite(value) || !std::isfinite(product))
-        return before;
-    return ToQString(TextFromNumber(product));
+        return twin == before ? QString() : QString("expected the earlier %1").arg(Shown(before));
+    bool isNumber = false;
+    const double shown = twin.toDouble(&isNumber); // QString reads the period whatever the locale
+    if (!isNumber || !FifteenDigitsAtMost(twin))
+        return QString("not a plain number of at most 15 digits");
+    if (std::abs(shown - product) > 5.1e-15 * std::abs(product) + std::numeric_limits<double>::denorm_min())
+        return QString("expected about %1").arg(product, 0, 'g', 17);
+    return {};
 }
 
 QString Session::TwinsFollow() const
@@ -806,10 +844,10 @@ QString Session::TwinsFollow() const
                 .arg(NameOf(own), NameOf(twin), Shown(ownText), Shown(twinText));
         if (untouched_[i])
             continue;
-        const QString expected = ExpectedTwin(pair, imperial, ownText, lastTexts_[std::size_t(twin)]);
-        if (twinText != expected)
-            return QString("%1 shows %2 for %3 in %4; expected %5")
-                .arg(NameOf(twin), Shown(twinText), Shown(ownText), NameOf(own), Shown(expected));
+        const QString mismatch = TwinMismatch(i, imperial, ownText, twinText, lastTexts_[std::size_t(twin)]);
+        if (!mismatch.isEmpty())
+            return QString("%1 shows %2 for %3 in %4: %5")
+                .arg(NameOf(twin), Shown(twinText), Shown(ownText), NameOf(own), mismatch);
     }
     return {};
 }

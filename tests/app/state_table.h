@@ -2,6 +2,7 @@
 // The window's four states (unit system x plunger answer) and how every
 // twin box, plunger caption, unit label and option stands in each.
 
+#include "qt_text.h"
 #include "window_fixture.h"
 
 namespace sbc::test {
@@ -34,7 +35,7 @@ inline const std::vector<StateRow>& StateTable()
 
 inline void CheckBox(const Window& w, Box b, QString code)
 {
-    const QString where = QString("%1 as %2").arg(QString::fromUtf8(BoxName(b).data(), qsizetype(BoxName(b).size())), code);
+    const QString where = QString("%1 as %2").arg(ToQString(BoxName(b)), code);
     TextBox* box = w.box(b);
     const bool hidden = code.startsWith('h') || code == "c";
     code.remove('h');

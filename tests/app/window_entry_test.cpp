@@ -1,6 +1,7 @@
 // Typing, tabbing and calculating through the real window, key by key, with
 // the message boxes answered by the test.
 
+#include "qt_text.h"
 #include "window_fixture.h"
 
 #include <QAction>
@@ -155,7 +156,7 @@ private slots:
         };
         w.ClickBox(Box::txtOSDD);
         for (const auto& [box, text] : entries) {
-            while (w.focusName() != QString::fromUtf8(BoxName(box).data(), qsizetype(BoxName(box).size())))
+            while (w.focusName() != ToQString(BoxName(box)))
                 w.Key(Qt::Key_Tab);
             w.Type(text);
         }
@@ -196,16 +197,16 @@ private slots:
     {
         Window w;
         w.ClickBox(Box::txtOSDD);
-        w.print.cancelDialog = true;
+        w.print.cancel = true;
         w.Key(Qt::Key_D, Qt::ControlModifier);
-        QCOMPARE(w.print.dialogsShown, 1);
+        QCOMPARE(w.print.Count("dialog"), 1);
         QCOMPARE(w.dialogs.inputPrompts.size(), std::size_t(1));
         w.Key(Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(w.dialogs.messages[0].title, std::string("Formulas"));
-        w.print.cancelDialog = false;
+        w.print.cancel = false;
         w.Key(Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(w.print.formImagesPrinted, 1);
+        QCOMPARE(w.print.Count("form image"), 1);
     }
 };
 

@@ -5,6 +5,7 @@
 #include "answering_dialogs.h"
 #include "design_look.h"
 #include "frm_main.h"
+#include "recording_print.h"
 #include "text_box.h"
 
 #include <QApplication>
@@ -17,35 +18,6 @@
 #include <vector>
 
 namespace sbc::test {
-
-class RecordingPrintService : public PrintService, public Printer {
-public:
-    bool cancelDialog = false;
-    int dialogsShown = 0;
-    int formImagesPrinted = 0;
-    std::vector<std::string> lines;
-    std::string fontName = "Arial";
-    double fontSize = 10;
-    bool fontBold = false;
-
-    void ShowPrintDialog() override
-    {
-        ++dialogsShown;
-        if (cancelDialog)
-            throw PrintError("cancelled");
-    }
-    Printer& printer() override { return *this; }
-    void PrintFormImage() override { ++formImagesPrinted; }
-
-    std::string FontName() const override { return fontName; }
-    void SetFontName(std::string_view name) override { fontName = name; }
-    double FontSize() const override { return fontSize; }
-    void SetFontSize(double points) override { fontSize = points; }
-    bool FontBold() const override { return fontBold; }
-    void SetFontBold(bool bold) override { fontBold = bold; }
-    void PrintLine(std::string_view text) override { lines.emplace_back(text); }
-    void EndDoc() override {}
-};
 
 struct Window {
     AnsweringDialogs dialogs;

@@ -2,6 +2,7 @@
 // caption, font, tooltip and fixed colours; captions that fit; the menus.
 
 #include "control_table.h"
+#include "qt_text.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -18,37 +19,77 @@ class WindowLayoutTest : public QObject {
 private slots:
     void initTestCase() { PrepareApplication(); }
 
-    void everyControlStandsWhereTheDesignPutsIt()
+    void everyControlOfTheTableIsBuilt()
     {
         Window w;
         QCOMPARE(w.form->centralWidget()->size(), QSize(618, 532));
         for (const ControlDesign& d : kControlDesigns) {
-            const QString name = QString::fromUtf8(d.name.data(), qsizetype(d.name.size()));
-            QWidget* widget = w.control(name.toUtf8().constData());
-            QVERIFY2(widget, qPrintable(name));
-            QCOMPARE(widget->objectName(), name);
-            const QString container = d.container.empty() ? "client" : QString::fromUtf8(d.container.data(), qsizetype(d.container.size()));
-            QCOMPARE(widget->parentWidget()->objectName(), container);
+            QWidget* widget = w.control(std::string(d.name).c_str());
+            QVERIFY2(widget, d.name.data());
+            QCOMPARE(widget->objectName(), ToQString(d.name));
+            QCOMPARE(widget->parentWidget()->objectName(), d.container.empty() ? QString("client") : ToQString(d.container));
             if (d.fontPoints > 0) {
                 QCOMPARE(widget->font().family(), QString("MS Sans Serif"));
                 QCOMPARE(widget->font().pointSizeF(), d.fontPoints);
                 QVERIFY(widget->font().bold());
             }
         }
-        // A sample in pixels, 15 twips each (820 twips rounds to 55).
-        QCOMPARE(w.control("txtID")->geometry(), QRect(116, 16, 221, 21));
-        QCOMPARE(w.control("txtPlungerDiamMet")->geometry(), QRect(464, 119, 81, 21));
-        QCOMPARE(w.control("Label(3)")->geometry(), QRect(552, 55, 25, 17));
-        QCOMPARE(w.control("txtBufferGood")->geometry(), QRect(356, 484, 125, 33));
-        QCOMPARE(w.control("Frame1")->geometry(), QRect(20, 216, 589, 149));
     }
 
-    void theDesignFontsResolveToMetricCompatibleFaces()
+    // The design's own figures, written out here rather than read from the
+    // window's table, so that a wrong row of that table fails.
+    void sampleControlsStandAsDesigned()
+    {
+        const struct {
+            const char* name;
+            const char* container;
+            const char* caption;
+            int left, top, width, height; // twips
+            double points;                // 0: the toolkit's default font
+        } designed[] = {
+            {"txtID", "client", "", 1740, 240, 3315, 315, 8.25},
+            {"txtOSDDMet", "client", "", 7260, 900, 1215, 315, 8.25},
+            {"txtPlungerDiamMet", "Frame1", "", 6960, 1785, 1215, 315, 8.25},
+            {"txtBufferGood", "client", "", 5340, 7260, 1875, 495, 13.5},
+            {"cmdCompute", "client", "&Calculate", 420, 7260, 1455, 495, 12},
+            {"optMetric", "Frame3", "&Metric", 2100, 180, 1275, 375, 9.75},
+            {"optPlungerNo", "Frame2", "&No", 1080, 120, 675, 195, 8.25},
+            {"Label10", "client", "Buffer stroke:   ", 480, 2445, 4755, 315, 9.75},
+            {"Label13", "client", "Actual buffer load rating:", 480, 6120, 4755, 315, 12},
+            {"Label6", "Frame1", "Is plunger weight carried by car at buffer impact?", 180, 270, 5115, 315, 9.75},
+            {"Label(3)", "Frame1", "KG", 8280, 820, 375, 255, 8.25},
+            {"Label29", "client", "KG", 8580, 5820, 375, 195, 8.25},
+            {"Frame1", "client", "", 300, 3240, 8835, 2235, 0},
+            {"Frame2", "Frame1", "", 5400, 180, 3195, 495, 0},
+        };
+        const QFont defaultFont;
+        auto pixels = [](int twips) { return qRound(twips / 15.0); }; // 1440 twips an inch at 96 dpi
+        Window w;
+        for (const auto& d : designed) {
+            QWidget* widget = w.control(d.name);
+            QVERIFY2(widget, d.name);
+            QCOMPARE(widget->parentWidget()->objectName(), QString(d.container));
+            QCOMPARE(widget->geometry(), QRect(pixels(d.left), pixels(d.top), pixels(d.width), pixels(d.height)));
+            QString caption;
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                caption = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                caption = button->text();
+            QCOMPARE(caption, QString(d.caption));
+            if (d.points > 0) {
+                QCOMPARE(widget->font().family(), QString("MS Sans Serif"));
+                QCOMPARE(widget->font().pointSizeF(), d.points);
+                QVERIFY(widget->font().bold());
+            } else {
+                QCOMPARE(widget->font().pointSizeF(), defaultFont.pointSizeF());
+            }
+        }
+    }
+
+    void theDesignFontResolvesToAMetricCompatibleFace()
     {
         Window w;
         QCOMPARE(QFontInfo(w.control("Label1")->font()).family(), QString("Liberation Sans"));
-        QFont courier("Courier New");
-        QCOMPARE(QFontInfo(courier).family(), QString("Liberation Mono"));
     }
 
     void everyCaptionFitsItsControl()
@@ -58,7 +99,7 @@ private slots:
             if (d.caption.empty() || d.kind == ControlKind::Frame)
                 continue;
             QWidget* widget = w.control(std::string(d.name).c_str());
-            QString text = QString::fromUtf8(d.caption.data(), qsizetype(d.caption.size()));
+            QString text = ToQString(d.caption);
             text.remove('&');
             const QFontMetrics fm(widget->font());
             int needed = fm.horizontalAdvance(text.trimmed());

@@ -1,6 +1,7 @@
 // The four states (unit system x plunger answer), the Tab order, clearing
 // and where the focus lands, driven through the real window.
 
+#include "qt_text.h"
 #include "state_table.h"
 #include "window_fixture.h"
 
@@ -108,6 +109,45 @@ private slots:
             CheckState(w, metric ? 2 : 0);
             QCOMPARE(w.focusName(), QString(metric ? "txtOSDDMet" : "txtOSDD"));
         }
+    }
+
+    // The order shows in what the window does on the way: an emptied
+    // Imperial box writes "0" into its Metric twin, which the Metric pass
+    // empties, and selecting Yes after the fifth box moves the focus into
+    // the speed box emptied just before. Each twin's write is logged before
+    // the change that caused it, and the focus before Yes: the window's own
+    // handlers run first.
+    void clearAllEmptiesInItsOrder()
+    {
+        Window w;
+        w.TypeInto(Box::txtOSDD, "1");
+        w.TypeInto(Box::txtWeightPlunger, "1");
+        w.TypeInto(Box::txtBufferStroke, "2");
+        w.TypeInto(Box::txtNumOfBufAssys, "2");
+        w.Click(w.option("optPlungerNo"));
+        w.control("cmdClear")->setFocus();
+
+        QStringList log;
+        QObject recorder;
+        for (int i = 0; i < kBoxCount; ++i)
+            QObject::connect(w.box(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
+                             [&log, i](const QString& text) { log << ToQString(BoxName(static_cast<Box>(i))) + "=" + text; });
+        QObject::connect(w.option("optPlungerYes"), &QRadioButton::toggled, &recorder, [&log](bool on) {
+            if (on)
+                log << "Yes";
+        });
+        QObject::connect(qApp, &QApplication::focusChanged, &recorder,
+                         [&log](QWidget*, QWidget* now) { log << "focus " + now->objectName(); });
+        w.Click(w.control("cmdClear"));
+
+        QCOMPARE(log, QStringList({
+                          // first pass, Imperial
+                          "txtOSDDMet=0", "txtOSDD=", "txtWeightPlungerMet=0", "txtWeightPlunger=",
+                          "focus txtOSDD", "Yes",
+                          "txtBufferStrokeMet=0", "txtBufferStroke=", "txtNumOfBufAssys=",
+                          // second pass, Metric; the third finds nothing left
+                          "txtOSDDMet=", "txtWeightPlungerMet=", "txtBufferStrokeMet=",
+                      }));
     }
 
     void answeringNoHidesThePlungerRowsAndKeepsTheirText()

@@ -70,11 +70,11 @@ TEST_P(BufferCalculation, WritesEveryResultBox)
 {
     const Calculation& c = GetParam();
     FakeForm form = FormWith(*c.example, c.overrides);
-    cmdCompute_Click(form);
+    Calculate(form);
     EXPECT_TRUE(form.messages.empty());
     EXPECT_EQ(ResultTexts(form), c.results);
 
-    cmdCompute_Click(form); // unchanged entries, same results
+    Calculate(form); // unchanged entries, same results
     EXPECT_EQ(ResultTexts(form), c.results);
 }
 
@@ -123,7 +123,8 @@ TEST(BufferVerdict, BoundsAreInclusiveAtSinglePrecision)
     }
 }
 
-void Calculate(FakeForm& form)
+// The calculation method of the plunger answer, without the stroke check.
+void Compute(FakeForm& form)
 {
     form.plungerYes ? ComputeWithPlunger(form) : ComputeWithoutPlunger(form);
 }
@@ -144,7 +145,7 @@ TEST(BufferCalculationFailure, EveryRequiredEntryIsChecked)
             for (const char* missing : {"", "0", "0.0", "abc", "1E400", "-1E400"}) {
                 SCOPED_TRACE(std::string(BoxName(entry.first)) + " '" + missing + "'");
                 FakeForm form = FormWith(*example, {{entry.first, missing}});
-                Calculate(form);
+                Compute(form);
                 ExpectMissingEntryMessage(form);
                 EXPECT_TRUE(ResultsEmpty(form));
             }
@@ -157,7 +158,7 @@ TEST_P(FailingStep, EndsInTheMissingEntryMessage)
 {
     const Calculation& c = GetParam();
     FakeForm form = FormWith(*c.example, c.overrides);
-    Calculate(form);
+    Compute(form);
     ExpectMissingEntryMessage(form);
     EXPECT_EQ(ResultTexts(form), c.results);
 }
@@ -194,7 +195,7 @@ TEST(CalculateCommand, ShortStrokeThenMissingEntry)
         const Box stroke = example->imperial ? Box::txtBufferStroke : Box::txtBufferStrokeMet;
         FakeForm form = FormWith(*example, {{stroke, "1"}});
         form.focus = Box::txtRatedLoad;
-        cmdCompute_Click(form);
+        Calculate(form);
         ASSERT_EQ(form.messages.size(), 2u);
         EXPECT_EQ(form.messages[0].prompt, "Buffer stroke is too short!");
         EXPECT_EQ(form.messages[1].prompt, "Did you make an entry in all the appropriate fields?");

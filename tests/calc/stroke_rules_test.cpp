@@ -1,4 +1,5 @@
 #include "form_checks.h"
+#include "stroke_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -260,7 +261,7 @@ TEST(StrokeTable, ShowsTheSelectedSystemsTable)
         FakeForm form;
         form.imperial = inImperial;
         FillResults(form);
-        Label10_DblClick(form);
+        ShowStrokeTable(form);
         ASSERT_EQ(form.messages.size(), 1u);
         const Message& m = form.messages[0];
         EXPECT_EQ(m.prompt, inImperial ? imperial : metric);

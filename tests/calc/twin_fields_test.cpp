@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedConversion, ::testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(Readings, WorkedConversion, ::testing::Values(
     Conversion{Box::txtBufferStroke, "-2", "-50.8"},
+    Conversion{Box::txtBufferStroke, "-0", "0"},
     Conversion{Box::txtWeightCar, "abc", "0"},
     Conversion{Box::txtWeightCar, "12abc", "5.44310844"},
     Conversion{Box::txtWeightPlunger, "1 000", "453.59237"},

@@ -54,7 +54,7 @@ protected:
 
 TEST_F(PrintCommand, EmptyIdentificationIsAskedForBeforeTheDialogAndPrinted)
 {
-    Put(form, Box::txtID, "");
+    form.Fill(Box::txtID, "");
     form.inputAnswers = {"West bank 2"};
     PrintData();
     ASSERT_GE(log.size(), 2u);
@@ -74,7 +74,7 @@ TEST_F(PrintCommand, EnteredIdentificationIsNotAskedFor)
 
 TEST_F(PrintCommand, CancelledQuestionPrintsWithAnEmptyIdentification)
 {
-    Put(form, Box::txtID, "");
+    form.Fill(Box::txtID, "");
     PrintData();
     EXPECT_EQ(form.Text(Box::txtID), "");
     EXPECT_EQ(PrintedLineStartingWith("    Elevator"), "    Elevator Identification: ");
@@ -82,7 +82,7 @@ TEST_F(PrintCommand, CancelledQuestionPrintsWithAnEmptyIdentification)
 
 TEST_F(PrintCommand, AnswerStaysWhenTheDialogIsCancelledSoTheNextPrintDoesNotAsk)
 {
-    Put(form, Box::txtID, "");
+    form.Fill(Box::txtID, "");
     form.inputAnswers = {"Car 7"};
     print.cancel = true;
     PrintData();
@@ -106,8 +106,8 @@ TEST_F(PrintCommand, CountOutsideSixteenBitsEndsBeforeTheDialog)
 {
     for (const char* count : {"32767.5", "-32769", "1E400"}) {
         log.clear();
-        Put(form, Box::txtID, "");
-        Put(form, Box::txtNumPlungers, count);
+        form.Fill(Box::txtID, "");
+        form.Fill(Box::txtNumPlungers, count);
         PrintData();
         EXPECT_THAT(log, ElementsAre(kQuestion)) << count;
     }
@@ -130,7 +130,7 @@ TEST_F(PrintCommand, CountsAreRoundedHalfToEvenAndPrintedInBothSections)
     const std::pair<const char*, const char*> cases[] = {{"2.5", " 2 "}, {"3.5", " 4 "}, {"-3", "-3 "}, {"", " 0 "}};
     for (const auto& [box, printed] : cases) {
         print.recorder.printed.clear();
-        Put(form, Box::txtNumPlungers, box);
+        form.Fill(Box::txtNumPlungers, box);
         PrintData();
         const std::string line = "    Number of plungers:                     " + std::string(printed);
         const std::vector<std::string> texts = PrintedTexts();
@@ -141,9 +141,9 @@ TEST_F(PrintCommand, CountsAreRoundedHalfToEvenAndPrintedInBothSections)
 TEST_F(PrintCommand, MetricModeTakesTheCountsFromTheMetricBoxes)
 {
     form.imperial = false;
-    Put(form, Box::txtNumOfBufAssys, "99999");  // would end the command if it were read
-    Put(form, Box::txtNumOfBufAssysMet, "3.5");
-    Put(form, Box::txtNumPlungersMet, "2");
+    form.Fill(Box::txtNumOfBufAssys, "99999");  // would end the command if it were read
+    form.Fill(Box::txtNumOfBufAssysMet, "3.5");
+    form.Fill(Box::txtNumPlungersMet, "2");
     PrintData();
     EXPECT_EQ(PrintedTexts(), Texts(BuildDataReport(form, 4, 2)));
 }
@@ -179,7 +179,7 @@ TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
 
 TEST_F(PrintCommand, PrintFormAsksThenShowsTheDialogThenPrintsTheImage)
 {
-    Put(form, Box::txtID, "");
+    form.Fill(Box::txtID, "");
     form.inputAnswers = {"Car 9"};
     PrintForm();
     EXPECT_THAT(log, ElementsAre(kQuestion, "dialog", "form image"));

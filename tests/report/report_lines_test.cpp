@@ -104,7 +104,7 @@ TEST_F(DataReport, WithoutPlungerBothSectionsGoFromTheQuestionStraightToTheRatin
 TEST_F(DataReport, ResultsNotYetCalculatedPrintLabelAndUnitOnly)
 {
     for (Box box : kResultBoxes)
-        Put(form, box, "");
+        form.Fill(box, "");
     const std::vector<std::string> report = Report();
     EXPECT_EQ(report[6], "    Buffer is:               ");
     EXPECT_EQ(report[24], "    Minimum buffer load rating:               Lb");
@@ -125,8 +125,8 @@ TEST_F(DataReport, CountsPrintAsThePlatformPrintsNumbersInBothSections)
 
 TEST_F(DataReport, TextIsPrintedExactlyAsTheBoxHoldsIt)
 {
-    Put(form, Box::txtID, "  Bank A, car #2  ");
-    Put(form, Box::txtOSDD, "1,5e");
+    form.Fill(Box::txtID, "  Bank A, car #2  ");
+    form.Fill(Box::txtOSDD, "1,5e");
     const std::vector<std::string> report = Report();
     EXPECT_EQ(report[4], "    Elevator Identification:   Bank A, car #2  ");
     EXPECT_EQ(report[10], "    Operating speed in the down direction:   1,5e FPM");

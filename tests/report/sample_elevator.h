@@ -8,13 +8,8 @@
 
 namespace sbc::test {
 
-// Puts a text into a box without running its change handler (which would
-// empty the results), as if the window had been filled and calculated.
-inline void Put(FakeForm& form, Box box, std::string text)
-{
-    form.texts[static_cast<std::size_t>(box)] = std::move(text);
-}
-
+// Filled without running the change handlers (which would empty the
+// results), as if the window had been filled and calculated.
 inline void FillSampleElevator(FakeForm& form)
 {
     const std::pair<Box, const char*> entries[] = {
@@ -35,7 +30,7 @@ inline void FillSampleElevator(FakeForm& form)
         {Box::txtBufferGood, "GOOD!!"},
     };
     for (const auto& [box, text] : entries)
-        Put(form, box, text);
+        form.Fill(box, text);
 }
 
 } // namespace sbc::test

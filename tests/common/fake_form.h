@@ -8,6 +8,7 @@
 #include "boxes.h"
 #include "entry_rules.h"
 #include "form_port.h"
+#include "stroke_rules.h"
 
 #include <array>
 #include <deque>
@@ -33,7 +34,7 @@ public:
             return;
         texts[Index(box)] = std::string(text);
         if (IsEntryBox(box))
-            EntryBox_Change(*this, box);
+            EntryChanged(*this, box);
     }
 
     void SetFocus(Box box) override
@@ -43,14 +44,12 @@ public:
         const std::optional<Box> previous = focus;
         focus = box;
         if (previous && IsEntryBox(*previous))
-            EntryBox_LostFocus(*this, *previous);
+            EntryLeft(*this, *previous);
     }
 
     bool ImperialMode() const override { return imperial; }
     bool PlungerYes() const override { return plungerYes; }
     Dialogs& dialogs() override { return *this; }
-
-
 
     // Puts a text into a box without running its handler, as if it stood
     // there before the test began.

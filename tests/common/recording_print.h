@@ -1,14 +1,17 @@
 #pragma once
 // A printer and a Print dialog that record what the print commands do, and a
 // window that records its identification question into the same log, so the
-// order of question, dialog and printing can be checked.
+// order of question, dialog and printing can be checked. The window tests use
+// the print service on its own log.
 
 #include "fake_form.h"
 #include "printer.h"
 #include "report_lines.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sbc::test {
@@ -77,7 +80,10 @@ private:
 };
 
 class RecordingPrintService : public PrintService {
+    Log ownLog_; // first: the recorder may write into it
+
 public:
+    RecordingPrintService() : RecordingPrintService(ownLog_) {}
     explicit RecordingPrintService(Log& log) : recorder(log), log_(log) {}
 
     RecordingPrinter recorder;
@@ -91,6 +97,12 @@ public:
     }
     Printer& printer() override { return recorder; }
     void PrintFormImage() override { log_.push_back("form image"); }
+
+    // How often the log holds `entry`: "dialog", "form image", "end", ...
+    int Count(std::string_view entry) const
+    {
+        return static_cast<int>(std::count(log_.begin(), log_.end(), entry));
+    }
 
 private:
     Log& log_;
