@@ -58,6 +58,12 @@ public:
     }
     // A key by its X keysym name: Return, Tab.
     static void Key(const QString& name) { Run(Wayland() ? QStringList{"-k", name} : QStringList{"key", name}); }
+    // A left click from the X server's pointer (X11 only).
+    static void Click(QWidget* widget)
+    {
+        const QPoint at = widget->mapToGlobal(widget->rect().center());
+        Run({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    }
 
 private:
     // Runs without blocking the event loop: a key may open a modal box.

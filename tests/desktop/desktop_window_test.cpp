@@ -86,6 +86,25 @@ private slots:
         }
     }
 
+    // A press on Calculate takes the focus from the stroke box, whose check
+    // shows its message before the press reaches the button; the release
+    // goes to the message box. Afterwards no button may stay drawn pressed.
+    void aShortStrokeFoundByClickingCalculateLeavesNoButtonDown()
+    {
+        if (Platform() != "xcb" || !ServerKeys::Available())
+            QSKIP("needs the X server's pointer (xdotool); the headless compositor here has no pointer");
+        DesktopWindow w;
+        w.TypeInto(Box::txtOSDD, "120");
+        w.TypeInto(Box::txtBufferStroke, "2");
+        auto* calculate = static_cast<QPushButton*>(w.control("cmdCompute"));
+        ServerKeys::Click(calculate);
+        QTRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
+        w.WaitActive();
+        QTRY_VERIFY(!calculate->isDown());
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        CheckResultsEmpty(w);
+    }
+
     // Enter in the speed box runs Calculate without leaving the box: the
     // short-stroke message, then the missing-entry message for the emptied
     // stroke, one right after the other.
