@@ -46,7 +46,10 @@ private slots:
     {
         DesktopWindow w;
         QString metricWhileOpen;
-        w.whileOpen = [&] { metricWhileOpen = w.box(Box::txtOSDDMet)->text(); };
+        w.whileOpen = [&] {
+            metricWhileOpen = w.box(Box::txtOSDDMet)->text();
+            w.Screenshot("oil-buffer-message");
+        };
         w.TypeInto(Box::txtOSDD, "201");
         QCOMPARE(w.seenTexts(), QStringList({kOilImperial}));
         QCOMPARE(w.seen[0].title, QString("Oil Buffer Required"));
@@ -172,6 +175,7 @@ private slots:
         DesktopWindow w;
         w.TypeInto(Box::txtRatedLoad, "2500");
         w.inputAnswer = "Car 7";
+        w.whileOpen = [&] { w.Screenshot("print-data-" + w.seen.back().kind); };
         w.PrintData();
         QCOMPARE(w.seen.size(), std::size_t(2));
         QCOMPARE(w.seen[0].kind, QString("input"));
