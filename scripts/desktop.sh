@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by test-x11.sh and test-wayland.sh: builds the window tests and runs
 # Qt Test executables on a display server, counting their results.
 

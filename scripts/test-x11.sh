@@ -28,7 +28,8 @@ xvfb_pid=$!
 exec {display_fd}>&-
 for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
 [ -s "$tmp/display" ] || { cat "$tmp/xvfb.log"; echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$tmp/display")"
+DISPLAY=":$(head -1 "$tmp/display")"
+export DISPLAY
 
 openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 openbox_pid=$!
