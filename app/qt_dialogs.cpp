@@ -33,7 +33,7 @@ void QtDialogs::ShowMessage(const Message& message)
     QMessageBox box(ToQtIcon(message.icon), FromUtf8(message.title), prompt, QMessageBox::Ok,
                     window_);
     box.exec();
-    ReactivateWindow();
+    ReleaseButtonsLeftDown();
 }
 
 std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title)
@@ -41,20 +41,20 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title)
     bool ok = false;
     const QString answer =
         QInputDialog::getText(window_, FromUtf8(title), FromUtf8(prompt), QLineEdit::Normal, {}, &ok);
-    ReactivateWindow();
+    ReleaseButtonsLeftDown();
     return ok ? answer.toStdString() : std::string();
 }
 
-// The handler that showed the box goes on typing into the window's boxes;
-// without a window manager nothing hands the window its activation back.
+// The window manager or compositor hands the window its activation back once
+// the box has closed; asking for it here would race that hand-over, and on
+// Wayland only the compositor may activate a window at all.
 // A box shown by the focus leaving a box for a button, pressed with the
 // mouse, takes that press's release: once the press is handled, let go of
 // any button left drawn as pressed.
-void QtDialogs::ReactivateWindow()
+void QtDialogs::ReleaseButtonsLeftDown()
 {
     if (!window_)
         return;
-    window_->activateWindow();
     QTimer::singleShot(0, window_, [window = window_] {
         if (QGuiApplication::mouseButtons() != Qt::NoButton)
             return;

@@ -14,7 +14,7 @@ public:
     std::string InputBox(std::string_view prompt, std::string_view title) override;
 
 private:
-    void ReactivateWindow();
+    void ReleaseButtonsLeftDown();
     QWidget* window_;
 };
 

@@ -131,11 +131,8 @@ void QtPrintService::ShowPrintDialog()
     QPrintDialog dialog(qprinter_.get(), form_);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    const bool accepted = dialogStep_(dialog, *qprinter_);
-    // Without a window manager nothing hands the window its activation back.
-    if (form_)
-        form_->window()->activateWindow();
-    if (!accepted)
+    // The window manager or compositor hands the window its activation back.
+    if (!dialogStep_(dialog, *qprinter_))
         throw PrintError("the Print dialog was cancelled");
 }
 

@@ -17,6 +17,11 @@ TEST_PACKAGES=(libgtest-dev poppler-utils desktop-file-utils)
 # clang's libFuzzer for the fuzz stage; locales for a German locale with a
 # decimal comma, under which the number text must not change.
 CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
+# The window tests on real display servers: X11 with a window manager, and a
+# headless Wayland compositor with Qt's wayland platform; each with a tool
+# that types through the server and one that takes screenshots (Qt's own on X11).
+X11_PACKAGES=(xvfb openbox xdotool)
+WAYLAND_PACKAGES=(sway wtype grim qt6-wayland)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
 
 # The print test through a CUPS daemon of its own. Qt's CUPS print support

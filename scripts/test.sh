@@ -6,6 +6,9 @@
 #      Sanitizer (build-asan/);
 #   3. the number text fuzz target: its checks' tests, a replay of the saved
 #      corpus and a bounded fuzz run (build-fuzz/; FUZZ_SECONDS, default 60).
+# Then the window tests on real display servers, from build/:
+#   X11 with a window manager (scripts/test-x11.sh) and a headless Wayland
+#   compositor (scripts/test-wayland.sh).
 # Ends with one line counting the tests of all stages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -52,6 +55,21 @@ cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DSBC_FUZZ_SECONDS="
 cmake --build build-fuzz -j"$jobs"
 run_tests build-fuzz
 grep -a -E '^(#[0-9]+[[:space:]]+DONE|Done [0-9]+ runs)' build-fuzz/Testing/Temporary/LastTest.log || true
+
+# Runs a stage script that ends with its own "total:" line, adding its counts.
+run_stage() {
+  local log="$1.log"
+  bash "scripts/$1.sh" | tee "build/$log"
+  local counts
+  counts=$(sed -n 's/^total: \([0-9]*\) passed, 0 failed, \([0-9]*\) skipped$/\1 \2/p' "build/$log" | tail -1)
+  passed=$((passed + ${counts% *}))
+  skipped=$((skipped + ${counts#* }))
+}
+
+echo "=== window tests on X11 (${SECONDS}s in): Xvfb with openbox"
+run_stage test-x11
+echo "=== window tests on Wayland (${SECONDS}s in): headless sway"
+run_stage test-wayland
 
 echo "=== done in ${SECONDS}s"
 

@@ -1,0 +1,235 @@
+#pragma once
+// The real window as a user runs it: its own message boxes, input box and
+// Print dialog, on the platform that QT_QPA_PLATFORM names - offscreen, xcb
+// under a window manager, or wayland under a compositor. The test answers
+// each modal box once it has been shown and activated, and looks where the
+// focus is after the window has its activation back.
+
+#include "boxes.h"
+#include "design_look.h"
+#include "frm_main.h"
+#include "text_box.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace sbc::test {
+
+inline QString Platform() { return QGuiApplication::platformName(); }
+inline bool Offscreen() { return Platform() == "offscreen"; }
+inline bool Wayland() { return Platform() == "wayland"; }
+
+// Keys sent through the display server itself (XTEST on X11, a virtual
+// keyboard on Wayland) reach the window only through the server's own focus
+// handling; QTest's keys go straight to a widget. On Wayland a keyboard must
+// stay in the seat for the whole run, as on any desktop: a wtype call alone
+// brings its keyboard and takes it away again, and keys sent before the
+// program has bound that new keyboard are lost. scripts/test-wayland.sh
+// holds one.
+class ServerKeys {
+public:
+    static QString Tool()
+    {
+        if (Platform() == "xcb")
+            return QStandardPaths::findExecutable("xdotool");
+        if (Wayland())
+            return QStandardPaths::findExecutable("wtype");
+        return {};
+    }
+    static bool Available() { return !Tool().isEmpty(); }
+
+    static void Type(const QString& text)
+    {
+        Run(Wayland() ? QStringList{"-d", "20", text} : QStringList{"type", "--delay", "20", text});
+    }
+    // A key by its X keysym name: Return, Tab.
+    static void Key(const QString& name) { Run(Wayland() ? QStringList{"-k", name} : QStringList{"key", name}); }
+    // A left click from the X server's pointer (X11 only).
+    static void Click(QWidget* widget)
+    {
+        const QPoint at = widget->mapToGlobal(widget->rect().center());
+        Run({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    }
+
+private:
+    // Runs without blocking the event loop: a key may open a modal box.
+    static void Run(const QStringList& args)
+    {
+        QProcess tool;
+        tool.start(Tool(), args);
+        QVERIFY2(tool.waitForStarted(), qPrintable(Tool()));
+        QTRY_VERIFY_WITH_TIMEOUT(tool.state() == QProcess::NotRunning, 10000);
+        QCOMPARE(tool.exitCode(), 0);
+    }
+};
+
+// One modal box as the test saw it while it was open.
+struct SeenBox {
+    QString kind; // "message", "input" or "print"
+    QString title;
+    QString text;
+    QString windowFocus; // the main window's focus widget while the box was open
+};
+
+class DesktopWindow {
+public:
+    frmMain form; // its own real boxes and printer
+    std::vector<SeenBox> seen;
+    QString inputAnswer;       // typed into the Elevator ID box, which is then accepted
+    bool answerWithServerKeys = false; // a message box is closed by a Return from the server
+    std::function<void()> whileOpen;
+
+    DesktopWindow()
+    {
+        answering_.setInterval(10);
+        QObject::connect(&answering_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+        answering_.start();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WaitActive();
+    }
+
+    // After a modal box has closed the window must be active again before its
+    // focus means anything. A window manager or compositor hands the
+    // activation back; under offscreen nothing does, so the test stands in.
+    // On Wayland qWaitForWindowActive waits only for exposure, and the
+    // platform reports the window active a few milliseconds before Qt moves
+    // its activation and focus there: wait for Qt's active window itself.
+    void WaitActive()
+    {
+        if (Offscreen()) {
+            form.activateWindow();
+            QApplication::setActiveWindow(&form);
+        }
+        QVERIFY2(neverActivated_.isEmpty(), qPrintable("never given the keyboard: " + neverActivated_.join(", ")));
+        QTRY_VERIFY2_WITH_TIMEOUT(QApplication::activeWindow() == &form,
+                                  qPrintable("the window was not activated again; active: " + ActiveName()), 5000);
+    }
+
+    TextBox* box(Box b) const { return form.box(b); }
+    QWidget* control(const char* name) const { return form.control(name); }
+    QString focusName() const
+    {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : QString();
+    }
+    QStringList seenTexts() const
+    {
+        QStringList texts;
+        for (const SeenBox& b : seen)
+            texts << b.text;
+        return texts;
+    }
+
+    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
+    void ClickBox(Box b) { Click(box(b)); }
+    void Type(const QString& keys)
+    {
+        QVERIFY2(QApplication::focusWidget(), "no widget has the focus");
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+    void TypeInto(Box b, const QString& keys)
+    {
+        ClickBox(b);
+        Type(keys);
+    }
+    void Key(Qt::Key key)
+    {
+        QVERIFY2(QApplication::focusWidget(), "no widget has the focus");
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    // The window's Print Data command, as its menu item runs it.
+    void PrintData() { form.findChild<QAction*>("mnuPrintData")->trigger(); }
+
+    // With SBC_SCREENSHOTS naming a folder, the screen as the user sees it.
+    void Screenshot(const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("SBC_SCREENSHOTS");
+        if (folder.isEmpty())
+            return;
+        const QString file = folder + "/" + Platform() + "-" + name + ".png";
+        if (Wayland())
+            QProcess::execute("grim", {file}); // a Wayland client cannot read the screen itself
+        else if (Offscreen())
+            form.grab().save(file);
+        else
+            form.screen()->grabWindow(0).save(file);
+    }
+
+private:
+    QString ActiveName() const
+    {
+        QWidget* w = QApplication::activeWindow();
+        return (w ? w->objectName() + " " + w->windowTitle() : QString("none"))
+               + (form.windowHandle()->isActive() ? "; the platform has activated the window" : "");
+    }
+
+    // Answers the box on top once the platform has given it the activation,
+    // as a user can only answer a box that has the keyboard. One never given
+    // it is noted and closed all the same, so that the test fails, not hangs.
+    void AnswerOpenBox()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered_ || !modal->isVisible())
+            return;
+        if (modal != waitingFor_) {
+            waitingFor_ = modal;
+            waiting_.start();
+        }
+        const bool activated = QApplication::activeWindow() == modal;
+        if (!activated && waiting_.elapsed() < 5000)
+            return;
+        if (!activated)
+            neverActivated_ << modal->windowTitle();
+        answered_ = modal;
+        SeenBox b;
+        b.title = modal->windowTitle();
+        if (QWidget* f = form.focusWidget())
+            b.windowFocus = f->objectName();
+        if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+            b.kind = "message";
+            b.text = message->text();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            b.kind = "input";
+            b.text = input->labelText();
+        } else if (qobject_cast<QPrintDialog*>(modal)) {
+            b.kind = "print";
+        }
+        seen.push_back(b);
+        if (whileOpen)
+            whileOpen();
+        if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+            if (answerWithServerKeys && activated)
+                ServerKeys::Key("Return");
+            else
+                QTest::keyClick(message, Qt::Key_Return);
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            input->setTextValue(inputAnswer);
+            input->accept();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject(); // the Print dialog: Cancel
+        }
+    }
+
+    QTimer answering_;
+    QPointer<QWidget> answered_;
+    QPointer<QWidget> waitingFor_;
+    QElapsedTimer waiting_;
+    QStringList neverActivated_;
+};
+
+} // namespace sbc::test

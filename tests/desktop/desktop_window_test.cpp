@@ -1,0 +1,250 @@
+// The window on a real desktop: real message boxes, the Elevator ID box and
+// the Print dialog, answered once the window manager or compositor has
+// activated them; after each, the window must be active again with the focus
+// where typing goes on. Runs unchanged on offscreen, xcb and wayland.
+
+#include "desktop_fixture.h"
+
+#include <QAction>
+
+using namespace sbc;
+using namespace sbc::test;
+
+namespace {
+const QString kOilImperial = "For speeds over 200 FPM an oil buffer is required.";
+const QString kShortStroke = "Buffer stroke is too short!";
+const QString kMissingEntry = "Did you make an entry in all the appropriate fields?";
+
+std::string Name(Box b) { return std::string(BoxName(b)); }
+
+void CheckResultsEmpty(const DesktopWindow& w)
+{
+    for (Box b : kResultBoxes)
+        QVERIFY2(w.box(b)->text().isEmpty(), Name(b).c_str());
+}
+} // namespace
+
+class DesktopWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { ApplyDesignLook(); }
+
+    void typedKeysReachTheBoxAndItsTwin()
+    {
+        DesktopWindow w;
+        w.ClickBox(Box::txtBufferStroke);
+        QStringList twins;
+        for (const char* key : {"2", "5", "0"}) {
+            w.Type(key);
+            twins << w.box(Box::txtBufferStrokeMet)->text();
+        }
+        QCOMPARE(twins, QStringList({"50.8", "635", "6350"}));
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+    }
+
+    void theOilBufferMessageLeavesTheFocusInTheEmptiedSpeedBox()
+    {
+        DesktopWindow w;
+        QString metricWhileOpen;
+        w.whileOpen = [&] {
+            metricWhileOpen = w.box(Box::txtOSDDMet)->text();
+            w.Screenshot("oil-buffer-message");
+        };
+        w.TypeInto(Box::txtOSDD, "201");
+        QCOMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        QCOMPARE(w.seen[0].title, QString("Oil Buffer Required"));
+        QCOMPARE(metricWhileOpen, QString("1.02108"));
+        w.WaitActive();
+        w.Screenshot("after-oil-buffer");
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString("0"));
+        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        w.Type("150");
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString("150"));
+    }
+
+    // Leaving by Tab and by a click into another box.
+    void theShortStrokeMessageLeavesTheFocusInTheEmptiedStrokeBox()
+    {
+        for (bool byClick : {false, true}) {
+            DesktopWindow w;
+            w.TypeInto(Box::txtOSDD, "120");
+            w.TypeInto(Box::txtBufferStroke, "2");
+            if (byClick)
+                w.ClickBox(Box::txtRatedLoad);
+            else
+                w.Key(Qt::Key_Tab);
+            QCOMPARE(w.seenTexts(), QStringList({kShortStroke}));
+            QCOMPARE(w.seen[0].title, QString("Buffer Stroke"));
+            w.WaitActive();
+            w.Screenshot(byClick ? "after-short-stroke-click" : "after-short-stroke-tab");
+            QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString());
+            QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("0"));
+            QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+            w.Type("2.5");
+            QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
+            w.Key(Qt::Key_Tab); // long enough now
+            QCOMPARE(w.seen.size(), std::size_t(1));
+            QCOMPARE(w.focusName(), QString("txtNumOfBufAssys"));
+        }
+    }
+
+    // A press on Calculate takes the focus from the stroke box, whose check
+    // shows its message before the press reaches the button; the release
+    // goes to the message box. Afterwards no button may stay drawn pressed.
+    void aShortStrokeFoundByClickingCalculateLeavesNoButtonDown()
+    {
+        if (Platform() != "xcb" || !ServerKeys::Available())
+            QSKIP("needs the X server's pointer (xdotool); the headless compositor here has no pointer");
+        DesktopWindow w;
+        w.TypeInto(Box::txtOSDD, "120");
+        w.TypeInto(Box::txtBufferStroke, "2");
+        auto* calculate = static_cast<QPushButton*>(w.control("cmdCompute"));
+        ServerKeys::Click(calculate);
+        QTRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
+        w.WaitActive();
+        QTRY_VERIFY(!calculate->isDown());
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        CheckResultsEmpty(w);
+    }
+
+    // Enter in the speed box runs Calculate without leaving the box: the
+    // short-stroke message, then the missing-entry message for the emptied
+    // stroke, one right after the other.
+    void calculateWithAShortStrokeShowsTwoMessagesThenFocusesTheStroke()
+    {
+        DesktopWindow w;
+        w.TypeInto(Box::txtBufferStroke, "2");
+        w.TypeInto(Box::txtOSDD, "120");
+        w.Key(Qt::Key_Return);
+        QCOMPARE(w.seenTexts(), QStringList({kShortStroke, kMissingEntry}));
+        QCOMPARE(w.seen[1].title, QString("Buffer Reaction Calculator"));
+        w.WaitActive();
+        w.Screenshot("after-calculate-two-messages");
+        CheckResultsEmpty(w);
+        QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString());
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+    }
+
+    void theFirstWorkedExampleThenClearAll()
+    {
+        DesktopWindow w;
+        const std::pair<Box, const char*> entries[] = {
+            {Box::txtOSDD, "125"},          {Box::txtRatedLoad, "2500"},     {Box::txtWeightCar, "3000"},
+            {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
+            {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"},    {Box::txtLengthPlunger, "10"},
+            {Box::txtPlungerDiam, "6"},
+        };
+        for (const auto& [b, text] : entries)
+            w.TypeInto(b, text);
+        w.Click(w.control("cmdCompute"));
+        QVERIFY(w.seen.empty());
+        const std::pair<Box, const char*> results[] = {
+            {Box::txtMinBufLoadRat, "17456.42"},   {Box::txtMaxBufLoadRat, "34912.84"},
+            {Box::txtActBufLoadRat, "20000"},      {Box::txtMinBufLoadRatMet, "7918.0989195154"},
+            {Box::txtMaxBufLoadRatMet, "15836.1978390308"}, {Box::txtActBufLoadRatMet, "9071.8474"},
+            {Box::txtBufferGood, "GOOD!!"},
+        };
+        for (const auto& [b, text] : results)
+            QCOMPARE(w.box(b)->text(), QString(text));
+        w.Screenshot("worked-example");
+
+        w.Click(w.control("cmdClear"));
+        for (int i = 0; i < kBoxCount; ++i)
+            if (static_cast<Box>(i) != Box::txtID)
+                QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), Name(static_cast<Box>(i)).c_str());
+        QCOMPARE(w.focusName(), QString("txtOSDD"));
+    }
+
+    void aUnitSwitchEmptiesTheBoxesAndFocusesTheSpeed()
+    {
+        DesktopWindow w;
+        w.TypeInto(Box::txtOSDD, "100");
+        w.Click(w.control("optMetric"));
+        QVERIFY(static_cast<QRadioButton*>(w.control("optMetric"))->isChecked());
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        w.Type("1.0");
+        QCOMPARE(w.box(Box::txtOSDD)->text(), QString("196.8503937"));
+    }
+
+    // Print Data with no identification yet: the Elevator ID box, then the
+    // real Print dialog, cancelled. Then once more: the Print dialog alone.
+    void printDataCancelledKeepsTheFocusWhereItWas()
+    {
+        DesktopWindow w;
+        w.TypeInto(Box::txtRatedLoad, "2500");
+        w.inputAnswer = "Car 7";
+        w.whileOpen = [&] { w.Screenshot("print-data-" + w.seen.back().kind); };
+        w.PrintData();
+        QCOMPARE(w.seen.size(), std::size_t(2));
+        QCOMPARE(w.seen[0].kind, QString("input"));
+        QCOMPARE(w.seen[0].title, QString("Elevator ID"));
+        QCOMPARE(w.seen[0].text, QString("Do you wish to identify this elevator?"));
+        QCOMPARE(w.seen[1].kind, QString("print"));
+        QCOMPARE(w.seen[1].windowFocus, QString("txtRatedLoad")); // after the Elevator ID box
+        w.WaitActive();
+        w.Screenshot("after-print-dialog");
+        QCOMPARE(w.box(Box::txtID)->text(), QString("Car 7"));
+        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+
+        w.PrintData();
+        QCOMPARE(w.seen.size(), std::size_t(3));
+        QCOMPARE(w.seen[2].kind, QString("print"));
+        w.WaitActive();
+        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        w.Type("0");
+        QCOMPARE(w.box(Box::txtRatedLoad)->text(), QString("25000"));
+    }
+
+    void theWindowOpensCentredOnTheScreen()
+    {
+        if (Wayland())
+            QSKIP("on Wayland the compositor, not the program, places the window");
+        DesktopWindow w;
+        const QPoint centre = w.form.screen()->availableGeometry().center();
+        const QPoint offset = w.form.frameGeometry().center() - centre;
+        // A window manager's frame may add a few pixels on one side.
+        QVERIFY2(offset.manhattanLength() <= 20,
+                 qPrintable(QString("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
+    }
+
+    // Keys from the display server, not from QTest, so the server decides
+    // which window they reach: the message boxes are closed by Return, and
+    // the keys after each box must land in the emptied box.
+    void serverKeysGoWhereTheFocusIsAfterEachBox()
+    {
+        if (!ServerKeys::Available())
+            QSKIP("no display server to send keys through (xdotool on X11, wtype on Wayland)");
+        DesktopWindow w;
+        w.answerWithServerKeys = true;
+        w.form.SetFocus(Box::txtOSDD);
+        ServerKeys::Type("201");
+        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        w.WaitActive();
+        QTRY_COMPARE(w.box(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        ServerKeys::Type("120");
+        QTRY_COMPARE(w.box(Box::txtOSDD)->text(), QString("120"));
+
+        w.form.SetFocus(Box::txtBufferStroke);
+        ServerKeys::Type("2");
+        QTRY_COMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
+        ServerKeys::Key("Tab");
+        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
+        w.WaitActive();
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        ServerKeys::Type("2.5");
+        QTRY_COMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
+
+        ServerKeys::Key("Return"); // Calculate, with most entries missing
+        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
+        w.WaitActive();
+        w.Screenshot("after-server-keys");
+        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        CheckResultsEmpty(w);
+    }
+};
+
+QTEST_MAIN(DesktopWindowTest)
+#include "desktop_window_test.moc"
