@@ -1,5 +1,7 @@
 #include "qt_dialogs.h"
 
+#include "qt_text.h"
+
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -10,11 +12,6 @@
 namespace sbc {
 
 namespace {
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QMessageBox::Icon ToQtIcon(MessageIcon icon)
 {
     switch (icon) {
@@ -28,9 +25,9 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon)
 
 void QtDialogs::ShowMessage(const Message& message)
 {
-    QString prompt = FromUtf8(message.prompt);
+    QString prompt = ToQString(message.prompt);
     prompt.replace("\r\n", "\n");
-    QMessageBox box(ToQtIcon(message.icon), FromUtf8(message.title), prompt, QMessageBox::Ok,
+    QMessageBox box(ToQtIcon(message.icon), ToQString(message.title), prompt, QMessageBox::Ok,
                     window_);
     box.exec();
     ReleaseButtonsLeftDown();
@@ -40,7 +37,7 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title)
 {
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(window_, FromUtf8(title), FromUtf8(prompt), QLineEdit::Normal, {}, &ok);
+        QInputDialog::getText(window_, ToQString(title), ToQString(prompt), QLineEdit::Normal, {}, &ok);
     ReleaseButtonsLeftDown();
     return ok ? answer.toStdString() : std::string();
 }
