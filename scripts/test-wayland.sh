@@ -34,8 +34,8 @@ fi
 runtime="$tmp/runtime"
 mkdir -p "$runtime" "$tmp/home" "$tmp/screenshots"
 chmod 700 "$runtime"
-# The user may not reach the checkout (under /root, say): the test goes along.
-cp "$build/tests/desktop/desktop_window_test" "$tmp/"
+# The user may not reach the checkout (under /root, say): the tests go along.
+cp "$build/tests/desktop/desktop_window_test" "$build"/tests/app/window_*_test "$tmp/"
 chown -R "$user:" "$tmp"
 
 # The command prefix that runs a program as $user, in the run's own runtime
@@ -71,6 +71,10 @@ done
 echo "Window tests on Wayland (headless sway, $socket, as $user)"
 run_qtest "${as_user[@]}" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland SBC_SCREENSHOTS="$tmp/screenshots" \
   "$tmp/desktop_window_test"
+# The window tests that answer the boxes themselves, as under offscreen.
+for test in "$tmp"/window_*_test; do
+  run_qtest "${as_user[@]}" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland "$test"
+done
 mkdir -p "$build/screenshots"
 cp "$tmp"/screenshots/*.png "$build/screenshots/" 2>/dev/null || true
 qtest_total
