@@ -53,6 +53,13 @@ cmake --build build-fuzz -j"$jobs"
 run_tests build-fuzz
 grep -a -E '^(#[0-9]+[[:space:]]+DONE|Done [0-9]+ runs)' build-fuzz/Testing/Temporary/LastTest.log || true
 
+echo "=== fresh Debian 12 (${SECONDS}s in): the README's run and test commands in a new root"
+# Inside that root this stage is skipped (SBC_IN_FRESH_ROOT); without root
+# rights or the Debian archive it is skipped too (exit status 77).
+fresh_status=0
+bash scripts/test-fresh-debian.sh || fresh_status=$?
+[ "$fresh_status" -eq 0 ] || [ "$fresh_status" -eq 77 ] || exit "$fresh_status"
+
 echo "=== done in ${SECONDS}s"
 
 echo "total: $passed passed, 0 failed, $skipped skipped"
