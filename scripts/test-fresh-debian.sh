@@ -123,18 +123,17 @@ for m in /dev /dev/pts /dev/shm /sys; do
   fi
 done
 
-# A root login's environment, nothing of this shell's.
-in_root() {
-  chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM=dumb \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    SBC_IN_FRESH_ROOT=1 "$@"
-}
+# A root login's environment, nothing of this shell's. An array, not a
+# function: started in the background, its process id is that of chroot
+# itself, which becomes the command run inside.
+in_root=(chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM=dumb
+         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin SBC_IN_FRESH_ROOT=1)
 
 echo "fresh Debian: bash scripts/run.sh (offscreen), until the window is up"
 start=$SECONDS
 # Qt's widget painting log tells when the whole window has been painted and
 # handed to the window system: its first frame, once it is shown.
-in_root QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
+"${in_root[@]}" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
   bash -c 'cd /root/sbc && exec bash scripts/run.sh' > "$logs/run.log" 2>&1 < /dev/null &
 run_pid=$!
 # kill -0 holds for a zombie too, so read the process state.
@@ -163,7 +162,7 @@ echo "fresh Debian: the window was up after ${window_s}s (installs and build inc
 
 echo "fresh Debian: bash scripts/test.sh"
 start=$SECONDS
-in_root bash -c 'cd /root/sbc && exec bash scripts/test.sh' > "$logs/test.log" 2>&1 < /dev/null \
+"${in_root[@]}" bash -c 'cd /root/sbc && exec bash scripts/test.sh' > "$logs/test.log" 2>&1 < /dev/null \
   || fail "$logs/test.log" "scripts/test.sh failed in the fresh root"
 test_s=$((SECONDS - start))
 grep -E '^(=== |total: )' "$logs/test.log" | sed 's/^/  | /'
