@@ -14,10 +14,10 @@ install_missing() {
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
 # libgmock-dev holds gmock's CMake target (GTest::gmock); libgtest-dev alone lacks it.
-TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils)
+TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils appstream)
 # clang's libFuzzer for the fuzz stage; locales for a German locale with a
 # decimal comma, under which the number text must not change.
 CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
-PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # A fresh Debian 12 root for trying the README's commands as a new user would.
 FRESH_DEBIAN_PACKAGES=(debootstrap)
