@@ -7,7 +7,8 @@
 #   2. runs `bash scripts/test.sh`, which must pass.
 # Exits 0 when both hold, 77 when the stage cannot run here (no Debian archive,
 # not root, already inside such a root), and 1 otherwise. The root, its mounts
-# and the processes left in it are removed on every exit.
+# and the processes left in it are removed on every exit; the logs stay in
+# build-fresh-debian/.
 #
 #   FRESH_DEBIAN_MIRROR   the archive to build from (default: the first Debian
 #                         archive in apt's sources, else deb.debian.org)
@@ -50,9 +51,9 @@ fi
 
 mkdir -p "${FRESH_DEBIAN_DIR:-/var/tmp}"
 root=$(mktemp -d "${FRESH_DEBIAN_DIR:-/var/tmp}/sbc-fresh-debian.XXXXXX")
-logs=$root.logs
-mkdir "$logs"
-mounted=()
+logs=$repo/build-fresh-debian
+rm -rf "$logs"
+mkdir -p "$logs"
 
 # Mounts of the root, deepest first.
 mounts_below() {
@@ -82,7 +83,6 @@ cleanup() {
   else
     rm -rf --one-file-system "$root"
   fi
-  rm -rf "$logs"
   exit $status
 }
 trap cleanup EXIT
@@ -90,8 +90,8 @@ trap 'exit 130' INT TERM
 
 # Prints the last lines of log $1 and fails the stage with message $2.
 fail() {
-  echo "--- last lines of $(basename "$1"):"
-  tail -n 40 "$1"
+  echo "--- last lines of $1:"
+  tail -n 60 "$1"
   echo "fresh Debian: FAILED, $2"
   exit 1
 }
