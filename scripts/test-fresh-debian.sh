@@ -29,7 +29,10 @@ if [ "$(id -u)" -ne 0 ]; then
   exit $skip
 fi
 source scripts/deps.sh
-install_missing "${FRESH_DEBIAN_PACKAGES[@]}"
+if ! (install_missing "${FRESH_DEBIAN_PACKAGES[@]}"); then
+  echo "fresh Debian: skipped, debootstrap could not be installed (can the Debian archive be reached?)"
+  exit $skip
+fi
 
 # The archive the machine itself installs from, so that a mirror or proxy
 # set up for apt serves the root too.
