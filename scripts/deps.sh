@@ -20,4 +20,4 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils appstr
 CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # A fresh Debian 12 root for trying the README's commands as a new user would.
-FRESH_DEBIAN_PACKAGES=(debootstrap)
+FRESH_DEBIAN_PACKAGES=(debootstrap git)

@@ -30,7 +30,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 source scripts/deps.sh
 if ! (install_missing "${FRESH_DEBIAN_PACKAGES[@]}"); then
-  echo "fresh Debian: skipped, debootstrap could not be installed (can the Debian archive be reached?)"
+  echo "fresh Debian: skipped, debootstrap and git could not be installed (can the Debian archive be reached?)"
   exit $skip
 fi
 
@@ -160,6 +160,8 @@ window_s=$((SECONDS - start))
 sleep 3
 running || fail "$logs/run.log" "the program ended by itself"
 kill -TERM "$run_pid"
+for _ in 1 2 3 4 5; do running && sleep 1; done
+running && kill -KILL "$run_pid"
 wait "$run_pid" || true
 echo "fresh Debian: the window was up after ${window_s}s (installs and build included); program ended"
 
