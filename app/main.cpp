@@ -6,7 +6,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName("spring-buffer-calculator");
+    // The name desktops and screen readers give the program; with no display
+    // name of its own set, Qt uses it as the display name too. A display name
+    // set apart would be appended to every window title on X11 and Wayland.
+    QCoreApplication::setApplicationName("Spring Buffer Reaction Calculator");
+    QGuiApplication::setDesktopFileName("org.example.SpringBufferCalculator");
     sbc::ApplyDesignLook();
     frmMain window;
     window.show();

@@ -23,5 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # platform plugins, loaded at run time, and the fonts the design is laid out for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# A PDF printer for users with no printer of their own (the Print dialog
+# offers no print-to-file), and Qt's platform plugin for native Wayland
+# sessions; without it Qt falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "printer-driver-cups-pdf, qt6-wayland")
 
 include(CPack)

@@ -1,5 +1,5 @@
-# The menu entry and its icon in the hicolor theme, for Linux and other
-# freedesktop.org desktops.
+# The menu entry, its icon in the hicolor theme and the AppStream metainfo,
+# for Linux and other freedesktop.org desktops.
 set(SBC_ICON_NAME spring-buffer-calculator)
 set(SBC_ICON_SIZES 16 32 48 64 128 256)
 
@@ -23,6 +23,11 @@ add_custom_command(
   VERBATIM)
 add_custom_target(sbc_desktop_icons ALL DEPENDS ${sbc_icon_files})
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/spring-buffer-calculator.desktop
+# The desktop entry's file name is the program's id: the Wayland app id it
+# sets, and the AppStream component of the metainfo software centres read.
+set(SBC_APP_ID org.example.SpringBufferCalculator)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SBC_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SBC_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${sbc_icon_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

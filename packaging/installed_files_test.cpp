@@ -1,5 +1,6 @@
 // The installed tree as a desktop sees it: a menu entry that validates and
-// starts the installed program, and theme icons that are the window icon.
+// starts the installed program, theme icons that are the window icon, and
+// AppStream metainfo for software centres about the same program.
 #include "app_icon.h"
 
 #include <QDir>
@@ -11,12 +12,14 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 namespace {
 
 const QString kBinDir = QStringLiteral(SBC_STAGE_BINDIR);
 const QString kApplicationsDir = QStringLiteral(SBC_STAGE_DATADIR "/applications");
 const QString kHicolorDir = QStringLiteral(SBC_STAGE_DATADIR "/icons/hicolor");
+const QString kMetainfoDir = QStringLiteral(SBC_STAGE_DATADIR "/metainfo");
 
 // The keys of a .desktop file's [Desktop Entry] group.
 QMap<QString, QString> ReadDesktopEntry(const QString& path)
@@ -54,6 +57,11 @@ class InstalledFilesTest : public QObject {
     QString desktopFile_;
     QMap<QString, QString> entry_;
 
+    QString MetainfoFile() const
+    {
+        return kMetainfoDir + '/' + QFileInfo(desktopFile_).completeBaseName() + ".metainfo.xml";
+    }
+
 private slots:
     void initTestCase()
     {
@@ -88,6 +96,41 @@ private slots:
         QVERIFY2(!exec.first().contains('/'), qPrintable(exec.first()));
         const QFileInfo program(kBinDir + '/' + exec.first());
         QVERIFY2(program.isFile() && program.isExecutable(), qPrintable(program.filePath()));
+    }
+
+    void metainfoValidates()
+    {
+        const QString validator = QStandardPaths::findExecutable("appstreamcli");
+        if (validator.isEmpty())
+            QSKIP("appstreamcli is not installed (Debian: appstream)");
+        QProcess run;
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        // --no-net: the screenshot's web address is not fetched.
+        run.start(validator, {"validate", "--no-net", MetainfoFile()});
+        QVERIFY(run.waitForFinished(30000));
+        QVERIFY2(run.exitCode() == 0, qPrintable(QString::fromLocal8Bit(run.readAll())));
+    }
+
+    // Software centres join the metainfo to the menu entry by the id.
+    void metainfoNamesTheMenuEntrysProgram()
+    {
+        QFile file(MetainfoFile());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName() + " is missing"));
+        const QStringList wanted{"id", "name", "launchable", "binary", "image"};
+        QMap<QString, QString> first;
+        QXmlStreamReader xml(&file);
+        while (!xml.atEnd()) {
+            const QString tag = xml.readNext() == QXmlStreamReader::StartElement ? xml.name().toString() : QString();
+            if (wanted.contains(tag) && !first.contains(tag))
+                first.insert(tag, xml.readElementText().trimmed());
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        const QString id = QFileInfo(desktopFile_).completeBaseName();
+        QCOMPARE(first.value("id"), id);
+        QCOMPARE(first.value("launchable"), id + ".desktop");
+        QCOMPARE(first.value("name"), entry_.value("Name"));
+        QCOMPARE(first.value("binary"), QProcess::splitCommand(entry_.value("Exec")).value(0));
+        QVERIFY2(first.value("image").startsWith("https://"), qPrintable(first.value("image")));
     }
 
     void iconsAreTheWindowIcon_data()

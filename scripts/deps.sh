@@ -13,7 +13,8 @@ install_missing() {
 }
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation2)
-TEST_PACKAGES=(libgtest-dev poppler-utils desktop-file-utils)
+# libgmock-dev holds gmock's CMake target (GTest::gmock); libgtest-dev alone lacks it.
+TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils appstream)
 # clang's libFuzzer for the fuzz stage; locales for a German locale with a
 # decimal comma, under which the number text must not change.
 CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
@@ -22,7 +23,9 @@ CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
 # that types through the server and one that takes screenshots (Qt's own on X11).
 X11_PACKAGES=(xvfb openbox xdotool)
 WAYLAND_PACKAGES=(sway wtype grim qt6-wayland)
-PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+# A fresh Debian 12 root for trying the README's commands as a new user would.
+FRESH_DEBIAN_PACKAGES=(debootstrap git)
 
 # The print test through a CUPS daemon of its own. Qt's CUPS print support
 # plugin, which lists the printers, comes with libqt6printsupport6 (qt6-base-dev).

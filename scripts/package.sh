@@ -9,7 +9,8 @@ install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build build-package -j"$(nproc)"
-desktop-file-validate packaging/spring-buffer-calculator.desktop
+desktop-file-validate packaging/org.example.SpringBufferCalculator.desktop
+appstreamcli validate --no-net packaging/org.example.SpringBufferCalculator.metainfo.xml
 cd build-package
 rm -f spring-buffer-calculator_*.deb
 cpack -G DEB

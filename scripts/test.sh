@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, then runs three stages headless, each failing the
-# script when it fails:
-#   1. the normal build and every test (build/);
+# Installs what is missing, then runs six stages, each failing the script
+# when it fails:
+#   1. the normal build and every test, offscreen, the CUPS print test
+#      included (build/);
 #   2. every test again, built with AddressSanitizer and UndefinedBehavior-
 #      Sanitizer (build-asan/);
 #   3. the number text fuzz target: its checks' tests, a replay of the saved
-#      corpus and a bounded fuzz run (build-fuzz/; FUZZ_SECONDS, default 60).
-# Then the window tests on real display servers, from build/:
-#   X11 with a window manager (scripts/test-x11.sh) and a headless Wayland
-#   compositor (scripts/test-wayland.sh).
+#      corpus and a bounded fuzz run (build-fuzz/; FUZZ_SECONDS, default 60);
+#   4. the window tests on X11 with a window manager (scripts/test-x11.sh);
+#   5. the window tests under a headless Wayland compositor
+#      (scripts/test-wayland.sh);
+#   6. the README's run and test commands in a fresh Debian 12 root
+#      (scripts/test-fresh-debian.sh).
 # Ends with one line counting the tests of all stages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,12 +36,12 @@ run_tests() {
   skipped=$((skipped + skip))
 }
 
-echo "=== 1/3: build and tests"
+echo "=== 1/6: build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DSBC_WARNINGS_AS_ERRORS=ON
 cmake --build build -j"$jobs"
 run_tests build
 
-echo "=== 2/3 (${SECONDS}s in): build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "=== 2/6 (${SECONDS}s in): build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # -Og: with optimisation, GCC 12's ASan instrumentation makes <regex> warn of
 # uninitialised members that are not.
 sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all"
@@ -50,7 +53,7 @@ ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1 
 UBSAN_OPTIONS=print_stacktrace=1 \
   run_tests build-asan
 
-echo "=== 3/3 (${SECONDS}s in): fuzzing the number text routines"
+echo "=== 3/6 (${SECONDS}s in): fuzzing the number text routines"
 cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DSBC_FUZZ_SECONDS="${FUZZ_SECONDS:-60}"
 cmake --build build-fuzz -j"$jobs"
 run_tests build-fuzz
@@ -66,10 +69,21 @@ run_stage() {
   skipped=$((skipped + ${counts#* }))
 }
 
-echo "=== window tests on X11 (${SECONDS}s in): Xvfb with openbox"
+echo "=== 4/6 (${SECONDS}s in): window tests on X11: Xvfb with openbox"
 run_stage test-x11
-echo "=== window tests on Wayland (${SECONDS}s in): headless sway"
+echo "=== 5/6 (${SECONDS}s in): window tests on Wayland: headless sway"
 run_stage test-wayland
+
+echo "=== 6/6 (${SECONDS}s in): fresh Debian 12: the README's run and test commands in a new root"
+# Inside that root this stage is skipped (SBC_IN_FRESH_ROOT); without root
+# rights or the Debian archive it is skipped too (exit status 77).
+fresh_status=0
+bash scripts/test-fresh-debian.sh || fresh_status=$?
+case "$fresh_status" in
+  0) passed=$((passed + 1)) ;;
+  77) skipped=$((skipped + 1)) ;;
+  *) exit "$fresh_status" ;;
+esac
 
 echo "=== done in ${SECONDS}s"
 

@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# Tries the README's two commands as a new user would: builds a fresh Debian 12
+# root (debootstrap, minbase) from Debian's archive, clones this checkout into
+# it (committed files only) and, as root inside it,
+#   1. runs `bash scripts/run.sh` under the offscreen platform until the
+#      program's window is up, then ends it by its process id;
+#   2. runs `bash scripts/test.sh`, which must pass.
+# Exits 0 when both hold, 77 when the stage cannot run here (no Debian archive,
+# not root, already inside such a root), and 1 otherwise. The root, its mounts
+# and the processes left in it are removed on every exit; the logs stay in
+# build-fresh-debian/.
+#
+#   FRESH_DEBIAN_MIRROR   the archive to build from (default: the first Debian
+#                         archive in apt's sources, else deb.debian.org)
+#   FRESH_DEBIAN_DIR      where to make the root's folder (default: /var/tmp)
+#   FRESH_DEBIAN_WINDOW_TIMEOUT  seconds run.sh may take to show the window,
+#                         installs and build included (default: 1800)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+skip=77
+
+if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
+  echo "fresh Debian: skipped, already inside a fresh root"
+  exit $skip
+fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "fresh Debian: skipped, debootstrap and chroot need root"
+  exit $skip
+fi
+source scripts/deps.sh
+if ! (install_missing "${FRESH_DEBIAN_PACKAGES[@]}"); then
+  echo "fresh Debian: skipped, debootstrap and git could not be installed (can the Debian archive be reached?)"
+  exit $skip
+fi
+
+# The archive the machine itself installs from, so that a mirror or proxy
+# set up for apt serves the root too.
+mirror=${FRESH_DEBIAN_MIRROR:-}
+if [ -z "$mirror" ]; then
+  mirror=$(awk 'tolower($1) == "uris:" && $2 !~ /security/ { print $2; exit }' \
+             /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
+fi
+if [ -z "$mirror" ] && [ -r /etc/apt/sources.list ]; then
+  mirror=$(awk '$1 == "deb" && $0 !~ /security/ { for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:\/\//) { print $i; exit } }' \
+             /etc/apt/sources.list || true)
+fi
+mirror=${mirror:-http://deb.debian.org/debian}
+mirror=${mirror%/}
+if ! wget -q -T 20 -t 2 -O /dev/null "$mirror/dists/bookworm/InRelease"; then
+  echo "fresh Debian: skipped, the Debian archive $mirror cannot be reached"
+  exit $skip
+fi
+
+mkdir -p "${FRESH_DEBIAN_DIR:-/var/tmp}"
+root=$(mktemp -d "${FRESH_DEBIAN_DIR:-/var/tmp}/sbc-fresh-debian.XXXXXX")
+logs=$repo/build-fresh-debian
+rm -rf "$logs"
+mkdir -p "$logs"
+
+# Mounts of the root, deepest first.
+mounts_below() {
+  awk -v r="$root/" 'index($2, r) == 1 { print $2 }' /proc/self/mounts | sort -r
+}
+
+cleanup() {
+  local status=$?
+  set +e
+  # Whatever still runs in the root (the program, a daemon a test left)
+  # holds its mounts.
+  local pid link
+  for link in /proc/[0-9]*/root; do
+    pid=${link#/proc/}
+    pid=${pid%/root}
+    [ "$(readlink "$link" 2>/dev/null)" = "$root" ] && kill -KILL "$pid" 2>/dev/null
+  done
+  sleep 1
+  local m
+  for m in $(mounts_below); do
+    umount "$m" 2>/dev/null || umount -l "$m"
+  done
+  if [ -n "$(mounts_below)" ]; then
+    # Never delete through a mount: /dev and /sys are the machine's own.
+    echo "fresh Debian: could not unmount $(mounts_below | tr '\n' ' '); left $root in place" >&2
+    [ $status -eq 0 ] && status=1
+  else
+    rm -rf --one-file-system "$root"
+  fi
+  exit $status
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# Prints the last lines of log $1 and fails the stage with message $2.
+fail() {
+  echo "--- last lines of $1:"
+  tail -n 60 "$1"
+  echo "fresh Debian: FAILED, $2"
+  exit 1
+}
+
+echo "fresh Debian: building a Debian 12 root from $mirror in $root"
+start=$SECONDS
+debootstrap --variant=minbase bookworm "$root" "$mirror" > "$logs/debootstrap.log" 2>&1 \
+  || fail "$logs/debootstrap.log" "debootstrap did not finish"
+debootstrap_s=$((SECONDS - start))
+
+# No package may start a service inside the root: a daemon left running
+# would hold its mounts. The tests start the daemons they need themselves.
+printf '#!/bin/sh\nexit 101\n' > "$root/usr/sbin/policy-rc.d"
+chmod +x "$root/usr/sbin/policy-rc.d"
+[ -s "$root/etc/resolv.conf" ] || cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+# Only what is committed: a clone of HEAD, whichever branch is checked out.
+[ -z "$(git status --porcelain --untracked-files=no)" ] \
+  || echo "fresh Debian: note, uncommitted changes are not tried"
+git clone -q --no-checkout "$repo" "$root/root/sbc"
+git -C "$root/root/sbc" fetch -q "$repo" HEAD
+git -C "$root/root/sbc" checkout -q --detach FETCH_HEAD
+echo "fresh Debian: cloned $(git -C "$root/root/sbc" log -1 --format='%h %s')"
+
+mount -t proc proc "$root/proc"
+for m in /dev /dev/pts /dev/shm /sys; do
+  if mountpoint -q "$m"; then
+    mount --bind "$m" "$root$m"
+  fi
+done
+
+# A root login's environment, nothing of this shell's. An array, not a
+# function: started in the background, its process id is that of chroot
+# itself, which becomes the command run inside.
+in_root=(chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM=dumb
+         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin SBC_IN_FRESH_ROOT=1)
+
+echo "fresh Debian: bash scripts/run.sh (offscreen), until the window is up"
+start=$SECONDS
+# Qt's widget painting log tells when the whole window has been painted and
+# handed to the window system: its first frame, once it is shown.
+"${in_root[@]}" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
+  bash -c 'cd /root/sbc && exec bash scripts/run.sh' > "$logs/run.log" 2>&1 < /dev/null &
+run_pid=$!
+# kill -0 holds for a zombie too, so read the process state.
+running() {
+  local state
+  state=$(awk '$1 == "State:" { print $2 }' "/proc/$run_pid/status" 2>/dev/null)
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+program=/root/sbc/build/app/spring-buffer-calculator
+timeout=${FRESH_DEBIAN_WINDOW_TIMEOUT:-1800}
+# run.sh ends by exec'ing the program, so the same process id becomes the
+# program once the installs and the build are done.
+until [ "$(readlink "/proc/$run_pid/exe" 2>/dev/null)" = "$root$program" ] \
+      && grep -q '^qt.widgets.painting: Flushing QRegion(0,0 [0-9]*x[0-9]*) of frmMain' "$logs/run.log"; do
+  running || { wait "$run_pid" || true; fail "$logs/run.log" "run.sh ended before the window was up"; }
+  [ $((SECONDS - start)) -lt "$timeout" ] || fail "$logs/run.log" "no window within ${timeout}s"
+  sleep 1
+done
+window_s=$((SECONDS - start))
+# Up, and it stays up.
+sleep 3
+running || fail "$logs/run.log" "the program ended by itself"
+kill -TERM "$run_pid"
+for _ in 1 2 3 4 5; do running && sleep 1; done
+running && kill -KILL "$run_pid"
+wait "$run_pid" || true
+echo "fresh Debian: the window was up after ${window_s}s (installs and build included); program ended"
+
+echo "fresh Debian: bash scripts/test.sh"
+start=$SECONDS
+"${in_root[@]}" bash -c 'cd /root/sbc && exec bash scripts/test.sh' > "$logs/test.log" 2>&1 < /dev/null \
+  || fail "$logs/test.log" "scripts/test.sh failed in the fresh root"
+test_s=$((SECONDS - start))
+grep -E '^(=== |total: )' "$logs/test.log" | sed 's/^/  | /'
+
+echo "fresh Debian: passed in ${SECONDS}s (debootstrap ${debootstrap_s}s, run.sh to window ${window_s}s, test.sh ${test_s}s)"
