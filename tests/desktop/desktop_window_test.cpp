@@ -29,19 +29,6 @@ class DesktopWindowTest : public QObject {
 private slots:
     void initTestCase() { ApplyDesignLook(); }
 
-    void typedKeysReachTheBoxAndItsTwin()
-    {
-        DesktopWindow w;
-        w.ClickBox(Box::txtBufferStroke);
-        QStringList twins;
-        for (const char* key : {"2", "5", "0"}) {
-            w.Type(key);
-            twins << w.box(Box::txtBufferStrokeMet)->text();
-        }
-        QCOMPARE(twins, QStringList({"50.8", "635", "6350"}));
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
-    }
-
     void theOilBufferMessageLeavesTheFocusInTheEmptiedSpeedBox()
     {
         DesktopWindow w;

@@ -15,6 +15,7 @@
 #include "design_look.h"
 #include "frm_main.h"
 #include "pdf_pages.h"
+#include "qt_application.h"
 #include "report_lines.h"
 
 #include <QAbstractButton>
@@ -48,23 +49,12 @@
 namespace sbc::test {
 namespace {
 
-class QtApplication : public ::testing::Environment {
+// The window's look, once the application of qt_application.h exists.
+class DesignLook : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-        ApplyDesignLook();
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[20] = "report_cups_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
+    void SetUp() override { ApplyDesignLook(); }
 };
-[[maybe_unused]] ::testing::Environment* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new QtApplication);
+[[maybe_unused]] ::testing::Environment* const kDesignLook = ::testing::AddGlobalTestEnvironment(new DesignLook);
 
 const QString kKeeper = QStringLiteral("FileKeeper");
 const QString kPdfPrinter = QStringLiteral("PDF");

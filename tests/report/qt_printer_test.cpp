@@ -3,6 +3,7 @@
 
 #include "pdf_pages.h"
 #include "print_commands.h"
+#include "qt_application.h"
 #include "qt_printer.h"
 #include "recording_print.h"
 #include "sample_elevator.h"
@@ -21,22 +22,6 @@
 
 namespace sbc::test {
 namespace {
-
-// Widgets need an application; it exists only while tests run, so listing
-// the tests works without a display.
-class QtApplication : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "report_qt_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-[[maybe_unused]] ::testing::Environment* const kQtApplication =
-    ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 constexpr double kMargin = 36;  // points on every side, set by the test's Print dialog
 constexpr double kLineHeight = 14 * 2320.0 / 2048;  // Liberation Mono at 14 points, in points
