@@ -30,13 +30,22 @@ class WindowStatesTest : public QObject {
 private slots:
     void initTestCase() { PrepareApplication(); }
 
+    // Answering No hides the plunger rows; their text stays for Yes.
     void everyStateStandsAsTheTableSays()
     {
         Window w;
         CheckState(w, 0);
         QCOMPARE(w.focusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
+        w.TypeInto(Box::txtWeightPlunger, "1200");
+        w.TypeInto(Box::txtNumPlungers, "1");
         w.Click(w.option("optPlungerNo"));
         CheckState(w, 1);
+        QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
+        w.Click(w.option("optPlungerYes"));
+        CheckState(w, 0);
+        QCOMPARE(w.box(Box::txtWeightPlunger)->text(), QString("1200"));
+        QCOMPARE(w.box(Box::txtNumPlungers)->text(), QString("1"));
+        w.Click(w.option("optPlungerNo"));
         w.Click(w.option("optMetric"));
         CheckState(w, 2);
         w.Click(w.option("optPlungerNo"));
@@ -130,18 +139,6 @@ private slots:
                           // second pass, Metric; the third finds nothing left
                           "txtOSDDMet=", "txtWeightPlungerMet=", "txtBufferStrokeMet=",
                       }));
-    }
-
-    void answeringNoHidesThePlungerRowsAndKeepsTheirText()
-    {
-        Window w;
-        w.TypeInto(Box::txtWeightPlunger, "1200");
-        w.TypeInto(Box::txtNumPlungers, "1");
-        w.Click(w.option("optPlungerNo"));
-        QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
-        w.Click(w.option("optPlungerYes"));
-        QCOMPARE(w.box(Box::txtWeightPlunger)->text(), QString("1200"));
-        QCOMPARE(w.box(Box::txtNumPlungers)->text(), QString("1"));
     }
 
     void anAnswerLeavesTheFocusOnItsButtonWhenTheSpeedIsEntered()
