@@ -43,9 +43,7 @@ private slots:
         const struct { bool metric; const char* typed; const char* twinWhileOpen; } cases[] = {
             {false, "201", "1.02108"}, {true, "1.1", "216.53543307"}};
         for (const auto& c : cases) {
-            Window w;
-            if (c.metric)
-                w.Click(w.option("optMetric"));
+            Window w(c.metric);
             const Box speed = c.metric ? Box::txtOSDDMet : Box::txtOSDD;
             const Box twin = c.metric ? Box::txtOSDD : Box::txtOSDDMet;
             QStringList twinWhileOpen;
@@ -90,9 +88,7 @@ private slots:
             {true, "0.5", "38", Box::txtBufferStroke},
         };
         for (const auto& c : cases) {
-            Window w;
-            if (c.metric)
-                w.Click(w.option("optMetric"));
+            Window w(c.metric);
             const Box speed = c.metric ? Box::txtOSDDMet : Box::txtOSDD;
             const Box stroke = c.metric ? Box::txtBufferStrokeMet : Box::txtBufferStroke;
             w.TypeInto(speed, c.speed);

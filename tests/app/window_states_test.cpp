@@ -84,9 +84,7 @@ private slots:
             {false, "cmdClear", 0, "txtOSDD"},     {true, "cmdClear", 2, "txtOSDDMet"},
         };
         for (const auto& c : cases) {
-            Window w;
-            if (c.startMetric)
-                w.Click(w.option("optMetric"));
+            Window w(c.startMetric);
             w.TypeInto(Box::txtID, "Car 4");
             for (const TwinPair& pair : kTwinPairs)
                 if (Box b = c.startMetric ? pair.metric : pair.imperial; w.box(b)->isVisible())

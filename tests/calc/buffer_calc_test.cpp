@@ -41,8 +41,7 @@ const Example kMetricWithoutPlunger{false, false, {kMetricWithPlunger.entries.be
 // if it were read. Results hold stale texts, which must go.
 FakeForm FormWith(const Example& example, const Texts& overrides = {})
 {
-    FakeForm form;
-    form.imperial = example.imperial;
+    FakeForm form(example.imperial);
     form.plungerYes = example.plungerYes;
     for (const TwinPair& pair : kTwinPairs)
         form.Fill(example.imperial ? pair.metric : pair.imperial, "0");

@@ -29,8 +29,7 @@ TEST(OilBufferRule, RefusesOnlyAboveTheLimit)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
-        FakeForm form;
-        form.imperial = c.imperial;
+        FakeForm form(c.imperial);
         const Box speed = SpeedBox(c.imperial);
         std::string whileOpen;
         form.onMessage = [&](const Message&) { whileOpen = form.Text(speed) + "|" + form.Text(TwinOf(speed)); };
@@ -83,8 +82,7 @@ TEST(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.imperial ? "FPM '" : "MPS '") + c.speed + "' stroke '" + c.stroke + "'");
-        FakeForm form;
-        form.imperial = c.imperial;
+        FakeForm form(c.imperial);
         const Box stroke = StrokeBox(c.imperial);
         form.Fill(SpeedBox(c.imperial), c.speed);
         form.Fill(stroke, c.stroke);
@@ -112,8 +110,7 @@ TEST(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
 TEST(MinimumStroke, LeavingTheStrokeBoxChecksOnceWithoutLooping)
 {
     for (bool imperial : {true, false}) {
-        FakeForm form;
-        form.imperial = imperial;
+        FakeForm form(imperial);
         form.Fill(SpeedBox(imperial), imperial ? "100" : "0.5");
         form.Fill(StrokeBox(imperial), "1");
         form.focus = StrokeBox(imperial);
@@ -142,8 +139,7 @@ TEST(MinimumStroke, OtherBoxesHaveNoExitCheck)
 TEST(MinimumStroke, TheOtherSystemsBoxesHaveNoExitCheck)
 {
     for (bool imperial : {true, false}) {
-        FakeForm form;
-        form.imperial = imperial;
+        FakeForm form(imperial);
         form.Fill(Box::txtOSDD, imperial ? "100" : "98.4251968503937");
         form.Fill(Box::txtOSDDMet, imperial ? "0.508" : "0.5");
         form.Fill(Box::txtBufferStroke, imperial ? "1.5" : "1.49606299212598");
@@ -161,8 +157,7 @@ TEST(MinimumStroke, TheOtherSystemsBoxesHaveNoExitCheck)
 // The refusal empties the selected system's stroke box, whichever check ran.
 TEST(MinimumStroke, RefusalEmptiesTheSelectedSystemsStroke)
 {
-    FakeForm form;
-    form.imperial = false;
+    FakeForm form(false);
     form.Fill(Box::txtOSDD, "100");
     form.Fill(Box::txtBufferStroke, "1");
     form.Fill(Box::txtBufferStrokeMet, "25");
@@ -203,8 +198,7 @@ TEST(StrokeTable, ShowsTheSelectedSystemsTable)
         "25.4 mm = 1 in."});
 
     for (bool inImperial : {true, false}) {
-        FakeForm form;
-        form.imperial = inImperial;
+        FakeForm form(inImperial);
         FillResults(form);
         ShowStrokeTable(form);
         ASSERT_EQ(form.messages.size(), 1u);

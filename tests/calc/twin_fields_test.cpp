@@ -28,8 +28,7 @@ TEST(TwinFields, TwinShowsTheProduct)
     };
     for (const auto& c : conversions) {
         SCOPED_TRACE(std::string(BoxName(c.box)) + " '" + c.typed + "'");
-        FakeForm form;
-        form.imperial = !IsMetricBox(c.box);
+        FakeForm form(!IsMetricBox(c.box));
         FillResults(form);
         form.Type(c.box, c.typed);
         EXPECT_EQ(form.Text(TwinOf(c.box)), c.twinShows);
@@ -43,8 +42,7 @@ TEST(TwinFields, CountBoxesAreNeitherConvertedNorCopied)
 {
     for (bool imperial : {true, false})
         for (Box count : {Box::txtNumOfBufAssys, Box::txtNumPlungers}) {
-            FakeForm form;
-            form.imperial = imperial;
+            FakeForm form(imperial);
             const Box typed = imperial ? count : TwinOf(count);
             form.Fill(TwinOf(typed), "7");
             FillResults(form);
@@ -60,8 +58,7 @@ TEST(TwinFields, EveryChangeOfAnyEntryBoxEmptiesTheResults)
     for (bool imperial : {true, false})
         for (const TwinPair& pair : kTwinPairs)
             for (Box box : {pair.imperial, pair.metric}) {
-                FakeForm form;
-                form.imperial = imperial;
+                FakeForm form(imperial);
                 form.Fill(box, "1");
                 FillResults(form);
                 form.Type(box, ".0");
