@@ -24,11 +24,13 @@ struct Window {
     RecordingPrintService print;
     std::unique_ptr<frmMain> form;
 
-    Window()
+    explicit Window(bool metric = false)
     {
         form = std::make_unique<frmMain>(&dialogs, &print);
         form->show();
         Activate();
+        if (metric)
+            Click(option("optMetric"));
     }
 
     // Under the offscreen platform nothing re-activates the window after

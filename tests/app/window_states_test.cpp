@@ -30,13 +30,22 @@ class WindowStatesTest : public QObject {
 private slots:
     void initTestCase() { PrepareApplication(); }
 
+    // Answering No hides the plunger rows; their text stays for Yes.
     void everyStateStandsAsTheTableSays()
     {
         Window w;
         CheckState(w, 0);
         QCOMPARE(w.focusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
+        w.TypeInto(Box::txtWeightPlunger, "1200");
+        w.TypeInto(Box::txtNumPlungers, "1");
         w.Click(w.option("optPlungerNo"));
         CheckState(w, 1);
+        QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
+        w.Click(w.option("optPlungerYes"));
+        CheckState(w, 0);
+        QCOMPARE(w.box(Box::txtWeightPlunger)->text(), QString("1200"));
+        QCOMPARE(w.box(Box::txtNumPlungers)->text(), QString("1"));
+        w.Click(w.option("optPlungerNo"));
         w.Click(w.option("optMetric"));
         CheckState(w, 2);
         w.Click(w.option("optPlungerNo"));
@@ -66,48 +75,28 @@ private slots:
                                            "cmdCompute", "cmdClear", "optPlungerNo", "optMetric", "txtID"}));
     }
 
-    void changingTheUnitSystemEmptiesEveryBoxAndReturnsToYes()
+    // Typed entries, a result and No; then a change of unit system or Clear
+    // All empties every box but txtID, returns to Yes and focuses the speed box.
+    void changingTheUnitOrClearAllEmptiesEveryBoxAndReturnsToYes()
     {
-        Window w;
-        w.TypeInto(Box::txtID, "Car 4");
-        w.TypeInto(Box::txtOSDD, "100");
-        w.TypeInto(Box::txtNumOfBufAssys, "2");
-        w.TypeInto(Box::txtNumPlungers, "1");
-        w.box(Box::txtMinBufLoadRat)->setText("17456.42"); // as a calculation would leave it
-        w.Click(w.option("optPlungerNo"));
-        w.Click(w.option("optMetric"));
-        for (int i = 1; i < kBoxCount; ++i)
-            QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), BoxName(static_cast<Box>(i)).data());
-        QCOMPARE(w.box(Box::txtID)->text(), QString("Car 4"));
-        QVERIFY(w.option("optPlungerYes")->isChecked());
-        CheckState(w, 2);
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
-
-        w.TypeInto(Box::txtOSDDMet, "0.5");
-        w.Click(w.option("optImperial"));
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
-    }
-
-    void clearAllEmptiesBothColumnsKeepsTheUnitAndTheIdentification()
-    {
-        for (bool metric : {false, true}) {
-            Window w;
-            if (metric)
-                w.Click(w.option("optMetric"));
+        const struct { bool startMetric; const char* click; int state; const char* focus; } cases[] = {
+            {false, "optMetric", 2, "txtOSDDMet"}, {true, "optImperial", 0, "txtOSDD"},
+            {false, "cmdClear", 0, "txtOSDD"},     {true, "cmdClear", 2, "txtOSDDMet"},
+        };
+        for (const auto& c : cases) {
+            Window w(c.startMetric);
             w.TypeInto(Box::txtID, "Car 4");
-            const Box speed = metric ? Box::txtOSDDMet : Box::txtOSDD;
-            const Box load = metric ? Box::txtRatedLoadMet : Box::txtRatedLoad;
-            w.TypeInto(speed, "1");
-            w.TypeInto(load, "1000");
+            for (const TwinPair& pair : kTwinPairs)
+                if (Box b = c.startMetric ? pair.metric : pair.imperial; w.box(b)->isVisible())
+                    w.TypeInto(b, "1");
             w.Click(w.option("optPlungerNo"));
-            w.Click(w.control("cmdClear"));
+            w.box(Box::txtMinBufLoadRat)->setText("17456.42"); // as a calculation would leave it
+            w.Click(w.control(c.click));
             for (int i = 1; i < kBoxCount; ++i)
-                QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), BoxName(static_cast<Box>(i)).data());
+                QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), qPrintable(c.click + QString(" ") + BoxName(static_cast<Box>(i)).data()));
             QCOMPARE(w.box(Box::txtID)->text(), QString("Car 4"));
-            QCOMPARE(w.form->ImperialMode(), !metric);
-            CheckState(w, metric ? 2 : 0);
-            QCOMPARE(w.focusName(), QString(metric ? "txtOSDDMet" : "txtOSDD"));
+            CheckState(w, c.state);
+            QCOMPARE(w.focusName(), QString(c.focus));
         }
     }
 
@@ -148,21 +137,6 @@ private slots:
                           // second pass, Metric; the third finds nothing left
                           "txtOSDDMet=", "txtWeightPlungerMet=", "txtBufferStrokeMet=",
                       }));
-    }
-
-    void answeringNoHidesThePlungerRowsAndKeepsTheirText()
-    {
-        Window w;
-        w.TypeInto(Box::txtWeightPlunger, "1200");
-        w.TypeInto(Box::txtNumPlungers, "1");
-        w.Click(w.option("optPlungerNo"));
-        QVERIFY(w.box(Box::txtWeightPlunger)->isHidden());
-        QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
-        w.Click(w.option("optPlungerYes"));
-        QCOMPARE(w.box(Box::txtWeightPlunger)->text(), QString("1200"));
-        QCOMPARE(w.box(Box::txtNumPlungers)->text(), QString("1"));
-        QVERIFY(!w.box(Box::txtNumPlungers)->isHidden());
-        QVERIFY(w.box(Box::txtNumPlungersMet)->isHidden());
     }
 
     void anAnswerLeavesTheFocusOnItsButtonWhenTheSpeedIsEntered()

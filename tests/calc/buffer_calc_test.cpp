@@ -41,8 +41,7 @@ const Example kMetricWithoutPlunger{false, false, {kMetricWithPlunger.entries.be
 // if it were read. Results hold stale texts, which must go.
 FakeForm FormWith(const Example& example, const Texts& overrides = {})
 {
-    FakeForm form;
-    form.imperial = example.imperial;
+    FakeForm form(example.imperial);
     form.plungerYes = example.plungerYes;
     for (const TwinPair& pair : kTwinPairs)
         form.Fill(example.imperial ? pair.metric : pair.imperial, "0");
@@ -59,56 +58,51 @@ struct Calculation {
     const char* name;
     const Example* example;
     Texts overrides;
-    Results results;
+    Results results; // minimum, actual, maximum; Metric minimum, actual, maximum; verdict
 };
 
-void PrintTo(const Calculation& c, std::ostream* os) { *os << c.name; }
-
-class BufferCalculation : public ::testing::TestWithParam<Calculation> {};
-
-TEST_P(BufferCalculation, WritesEveryResultBox)
+// Unchanged entries calculated twice give the same results.
+TEST(BufferCalculation, WritesEveryResultBox)
 {
-    const Calculation& c = GetParam();
-    FakeForm form = FormWith(*c.example, c.overrides);
-    Calculate(form);
-    EXPECT_TRUE(form.messages.empty());
-    EXPECT_EQ(ResultTexts(form), c.results);
-
-    Calculate(form); // unchanged entries, same results
-    EXPECT_EQ(ResultTexts(form), c.results);
+    const Calculation calculations[] = {
+        {"ImperialWithPlunger", &kImperialWithPlunger, {},
+         {"17456.42", "20000", "34912.84", "7918.0989195154", "9071.8474", "15836.1978390308", "GOOD!!"}},
+        {"ImperialWithoutPlunger", &kImperialWithoutPlunger, {},
+         {"12108.1", "14000", "24216.19", "5492.141775197", "6350.29318", "10984.2790144703", "GOOD!!"}},
+        {"MetricWithPlunger", &kMetricWithPlunger, {},
+         {"17104.1060501084", "19841.603596639", "34208.2032817263", "7758.292", "9000", "15516.58", "GOOD!!"}},
+        {"MetricWithoutPlunger", &kMetricWithoutPlunger, {},
+         {"14234.4435820206", "19841.603596639", "28468.8871640412", "6456.635", "9000", "12913.27", "GOOD!!"}},
+        // 3000.5 and 3001.5 go to the even neighbour.
+        {"TwoWHalfDown", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1000"}, {Box::txtRatedLoad, "500.25"}},
+         {"4036.032", "14000", "8072.063", "1830.71332027584", "6350.29318", "3661.42618695931", "NO GOOD!!"}},
+        {"TwoWHalfUp", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1000"}, {Box::txtRatedLoad, "500.75"}},
+         {"4038.722", "14000", "8077.445", "1831.93348375114", "6350.29318", "3663.86742109465", "NO GOOD!!"}},
+        {"CountsNotRounded", &kImperialWithPlunger, {{Box::txtNumPlungers, "1.5"}, {Box::txtNumOfBufAssys, "1.5"}},
+         {"18903.29", "15000", "37806.58", "8574.3881118973", "6803.88555", "17148.7762237946", "NO GOOD!!"}},
+        {"NegativeEntry", &kImperialWithoutPlunger, {{Box::txtRatedLoad, "-500"}},
+         {"5381.375", "14000", "10762.75", "2440.95064010875", "6350.29318", "4881.9012802175", "NO GOOD!!"}},
+        {"CommaEndsTheNumber", &kImperialWithoutPlunger, {{Box::txtRatedLoad, "1,200"}},
+         {"6729.41", "14000", "13458.82", "3052.4090306017", "6350.29318", "6104.8180612034", "NO GOOD!!"}},
+        {"UnitAfterTheNumber", &kImperialWithPlunger, {{Box::txtLengthPlunger, "10 ft"}},
+         {"17456.42", "20000", "34912.84", "7918.0989195154", "9071.8474", "15836.1978390308", "GOOD!!"}},
+        // Calculate applies no speed limit; 250 fpm lies in no stroke band.
+        {"AboveTheSpringBufferSpeed", &kImperialWithoutPlunger, {{Box::txtOSDD, "250"}},
+         {"28425.59", "14000", "56851.19", "12893.6307367483", "6350.29318", "25787.2660094203", "NO GOOD!!"}},
+        // In Metric mode only the Metric stroke is checked.
+        {"OtherSystemsStrokeUnchecked", &kMetricWithPlunger, {{Box::txtOSDD, "125"}, {Box::txtBufferStroke, "0.1"}},
+         {"17104.1060501084", "19841.603596639", "34208.2032817263", "7758.292", "9000", "15516.58", "GOOD!!"}},
+    };
+    for (const Calculation& c : calculations) {
+        SCOPED_TRACE(c.name);
+        FakeForm form = FormWith(*c.example, c.overrides);
+        Calculate(form);
+        EXPECT_TRUE(form.messages.empty());
+        EXPECT_EQ(ResultTexts(form), c.results);
+        Calculate(form);
+        EXPECT_EQ(ResultTexts(form), c.results);
+    }
 }
-
-// Results: minimum, actual, maximum; Metric minimum, actual, maximum; verdict.
-INSTANTIATE_TEST_SUITE_P(WorkedExamples, BufferCalculation, ::testing::Values(
-    Calculation{"ImperialWithPlunger", &kImperialWithPlunger, {},
-        {"17456.42", "20000", "34912.84", "7918.0989195154", "9071.8474", "15836.1978390308", "GOOD!!"}},
-    Calculation{"ImperialWithoutPlunger", &kImperialWithoutPlunger, {},
-        {"12108.1", "14000", "24216.19", "5492.141775197", "6350.29318", "10984.2790144703", "GOOD!!"}},
-    Calculation{"MetricWithPlunger", &kMetricWithPlunger, {},
-        {"17104.1060501084", "19841.603596639", "34208.2032817263", "7758.292", "9000", "15516.58", "GOOD!!"}},
-    Calculation{"MetricWithoutPlunger", &kMetricWithoutPlunger, {},
-        {"14234.4435820206", "19841.603596639", "28468.8871640412", "6456.635", "9000", "12913.27", "GOOD!!"}}));
-
-INSTANTIATE_TEST_SUITE_P(Variations, BufferCalculation, ::testing::Values(
-    // 3000.5 and 3001.5 go to the even neighbour.
-    Calculation{"TwoWHalfDown", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1000"}, {Box::txtRatedLoad, "500.25"}},
-        {"4036.032", "14000", "8072.063", "1830.71332027584", "6350.29318", "3661.42618695931", "NO GOOD!!"}},
-    Calculation{"TwoWHalfUp", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1000"}, {Box::txtRatedLoad, "500.75"}},
-        {"4038.722", "14000", "8077.445", "1831.93348375114", "6350.29318", "3663.86742109465", "NO GOOD!!"}},
-    Calculation{"CountsNotRounded", &kImperialWithPlunger, {{Box::txtNumPlungers, "1.5"}, {Box::txtNumOfBufAssys, "1.5"}},
-        {"18903.29", "15000", "37806.58", "8574.3881118973", "6803.88555", "17148.7762237946", "NO GOOD!!"}},
-    Calculation{"NegativeEntry", &kImperialWithoutPlunger, {{Box::txtRatedLoad, "-500"}},
-        {"5381.375", "14000", "10762.75", "2440.95064010875", "6350.29318", "4881.9012802175", "NO GOOD!!"}},
-    Calculation{"CommaEndsTheNumber", &kImperialWithoutPlunger, {{Box::txtRatedLoad, "1,200"}},
-        {"6729.41", "14000", "13458.82", "3052.4090306017", "6350.29318", "6104.8180612034", "NO GOOD!!"}},
-    Calculation{"UnitAfterTheNumber", &kImperialWithPlunger, {{Box::txtLengthPlunger, "10 ft"}},
-        {"17456.42", "20000", "34912.84", "7918.0989195154", "9071.8474", "15836.1978390308", "GOOD!!"}},
-    // Calculate applies no speed limit; 250 fpm lies in no stroke band.
-    Calculation{"AboveTheSpringBufferSpeed", &kImperialWithoutPlunger, {{Box::txtOSDD, "250"}},
-        {"28425.59", "14000", "56851.19", "12893.6307367483", "6350.29318", "25787.2660094203", "NO GOOD!!"}},
-    // In Metric mode only the Metric stroke is checked.
-    Calculation{"OtherSystemsStrokeUnchecked", &kMetricWithPlunger, {{Box::txtOSDD, "125"}, {Box::txtBufferStroke, "0.1"}},
-        {"17104.1060501084", "19841.603596639", "34208.2032817263", "7758.292", "9000", "15516.58", "GOOD!!"}}));
 
 // The verdict compares the actual rating as a single with R as held
 // (17456.421875), not with the displayed minimum.
@@ -152,40 +146,40 @@ TEST(BufferCalculationFailure, EveryRequiredEntryIsChecked)
 }
 
 // After a failing step, the boxes written before it keep their text.
-class FailingStep : public ::testing::TestWithParam<Calculation> {};
-
-TEST_P(FailingStep, EndsInTheMissingEntryMessage)
+TEST(BufferCalculationFailure, FailingStepEndsInTheMissingEntryMessage)
 {
-    const Calculation& c = GetParam();
-    FakeForm form = FormWith(*c.example, c.overrides);
-    Compute(form);
-    ExpectMissingEntryMessage(form);
-    EXPECT_EQ(ResultTexts(form), c.results);
+    const Calculation calculations[] = {
+        {"TwoWBeyondInt32", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1100000000"}, {Box::txtRatedLoad, "1"}}, {}},
+        {"TwoWBeyondInt32Negative", &kMetricWithoutPlunger, {{Box::txtWeightCarMet, "-1100000000"}}, {}},
+        {"OilPerLengthBeyondSingle", &kImperialWithPlunger, {{Box::txtPlungerDiam, "1E30"}}, {}},
+        {"BuoyancyBeyondSingle", &kMetricWithPlunger, {{Box::txtLengthPlungerMet, "1E38"}}, {}},
+        {"PlungersBeyondSingle", &kImperialWithPlunger, {{Box::txtWeightPlunger, "3E38"}, {Box::txtNumPlungers, "2"}}, {}},
+        {"SpeedSquaredBeyondSingle", &kImperialWithoutPlunger, {{Box::txtOSDD, "1.2E21"}}, {}},
+        {"SpeedSquaredZeroInSingle", &kImperialWithPlunger, {{Box::txtOSDD, "1E-30"}}, {}},
+        {"SpeedSquaredZeroBeforeText", &kImperialWithoutPlunger, {{Box::txtOSDD, "1E-30"}}, {}},
+        {"MetricSpeedSquaredZeroInSingle", &kMetricWithPlunger, {{Box::txtOSDDMet, "1E-30"}}, {}},
+        {"TwoGSZeroInSingle", &kImperialWithPlunger, {{Box::txtBufferStroke, "1E-50"}}, {}},
+        {"TwoGSZeroAfterText", &kImperialWithoutPlunger, {{Box::txtBufferStroke, "1E-50"}}, {}},
+        {"ReactionBeyondSingle", &kImperialWithPlunger, {{Box::txtOSDD, "1E20"}}, {}},
+        {"TwiceReactionBeyondSingle", &kMetricWithoutPlunger,
+         {{Box::txtOSDDMet, "1E19"}, {Box::txtBufferStrokeMet, "500"}, {Box::txtWeightCarMet, "5"}, {Box::txtRatedLoadMet, "5"}},
+         {"", "", "", "2.0394E+38", "", "", ""}},
+        {"ActualBeyondDouble", &kImperialWithoutPlunger, {{Box::txtBufferLoadRat, "1E200"}, {Box::txtNumOfBufAssys, "1E200"}},
+         {"12108.1", "", "24216.19", "", "", "", ""}},
+        // 1E+308 kg is beyond the double range in pounds.
+        {"OtherSystemBeyondDouble", &kMetricWithoutPlunger, {{Box::txtBufferLoadRatMet, "1E308"}, {Box::txtNumOfBufAssysMet, "1"}},
+         {"14234.4435820206", "", "28468.8871640412", "6456.635", "1E+308", "12913.27", ""}},
+        {"ActualBeyondSingle", &kImperialWithoutPlunger, {{Box::txtBufferLoadRat, "1E39"}, {Box::txtNumOfBufAssys, "1"}},
+         {"12108.1", "1E+39", "24216.19", "5492.141775197", "4.5359237E+38", "10984.2790144703", ""}},
+    };
+    for (const Calculation& c : calculations) {
+        SCOPED_TRACE(c.name);
+        FakeForm form = FormWith(*c.example, c.overrides);
+        Compute(form);
+        ExpectMissingEntryMessage(form);
+        EXPECT_EQ(ResultTexts(form), c.results);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, FailingStep, ::testing::Values(
-    Calculation{"TwoWBeyondInt32", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1100000000"}, {Box::txtRatedLoad, "1"}}, {}},
-    Calculation{"TwoWBeyondInt32Negative", &kMetricWithoutPlunger, {{Box::txtWeightCarMet, "-1100000000"}}, {}},
-    Calculation{"OilPerLengthBeyondSingle", &kImperialWithPlunger, {{Box::txtPlungerDiam, "1E30"}}, {}},
-    Calculation{"BuoyancyBeyondSingle", &kMetricWithPlunger, {{Box::txtLengthPlungerMet, "1E38"}}, {}},
-    Calculation{"PlungersBeyondSingle", &kImperialWithPlunger, {{Box::txtWeightPlunger, "3E38"}, {Box::txtNumPlungers, "2"}}, {}},
-    Calculation{"SpeedSquaredBeyondSingle", &kImperialWithoutPlunger, {{Box::txtOSDD, "1.2E21"}}, {}},
-    Calculation{"SpeedSquaredZeroInSingle", &kImperialWithPlunger, {{Box::txtOSDD, "1E-30"}}, {}},
-    Calculation{"SpeedSquaredZeroBeforeText", &kImperialWithoutPlunger, {{Box::txtOSDD, "1E-30"}}, {}},
-    Calculation{"MetricSpeedSquaredZeroInSingle", &kMetricWithPlunger, {{Box::txtOSDDMet, "1E-30"}}, {}},
-    Calculation{"TwoGSZeroInSingle", &kImperialWithPlunger, {{Box::txtBufferStroke, "1E-50"}}, {}},
-    Calculation{"TwoGSZeroAfterText", &kImperialWithoutPlunger, {{Box::txtBufferStroke, "1E-50"}}, {}},
-    Calculation{"ReactionBeyondSingle", &kImperialWithPlunger, {{Box::txtOSDD, "1E20"}}, {}},
-    Calculation{"TwiceReactionBeyondSingle", &kMetricWithoutPlunger,
-        {{Box::txtOSDDMet, "1E19"}, {Box::txtBufferStrokeMet, "500"}, {Box::txtWeightCarMet, "5"}, {Box::txtRatedLoadMet, "5"}},
-        {"", "", "", "2.0394E+38", "", "", ""}},
-    Calculation{"ActualBeyondDouble", &kImperialWithoutPlunger, {{Box::txtBufferLoadRat, "1E200"}, {Box::txtNumOfBufAssys, "1E200"}},
-        {"12108.1", "", "24216.19", "", "", "", ""}},
-    // 1E+308 kg is beyond the double range in pounds.
-    Calculation{"OtherSystemBeyondDouble", &kMetricWithoutPlunger, {{Box::txtBufferLoadRatMet, "1E308"}, {Box::txtNumOfBufAssysMet, "1"}},
-        {"14234.4435820206", "", "28468.8871640412", "6456.635", "1E+308", "12913.27", ""}},
-    Calculation{"ActualBeyondSingle", &kImperialWithoutPlunger, {{Box::txtBufferLoadRat, "1E39"}, {Box::txtNumOfBufAssys, "1"}},
-        {"12108.1", "1E+39", "24216.19", "5492.141775197", "4.5359237E+38", "10984.2790144703", ""}}));
 
 // Calculate, focus elsewhere, stroke too short for the speed: the stroke
 // message, then the missing-entry message for the emptied stroke box.

@@ -11,164 +11,106 @@ Box StrokeBox(bool imperial) { return imperial ? Box::txtBufferStroke : Box::txt
 
 // ---- The oil-buffer speed limit ------------------------------------------
 
-struct SpeedCase {
-    bool imperial;
-    const char* keys;
-    int refusedAtKey; // 1-based keystroke that draws the message, 0 for none
-};
-
-void PrintTo(const SpeedCase& c, std::ostream* os) { *os << (c.imperial ? "FPM " : "MPS ") << c.keys; }
-
-class OilBufferRule : public ::testing::TestWithParam<SpeedCase> {};
-
-TEST_P(OilBufferRule, RefusesOnlyAboveTheLimit)
+// Typed key by key; the message comes at the keystroke that reads over the
+// limit, with the speed and its converted twin standing as typed while it is
+// open. Only the rule of the selected system applies: 1.1 MPS stands as
+// 216.53543307 FPM in txtOSDD, which the Imperial rule leaves alone.
+TEST(OilBufferRule, RefusesOnlyAboveTheLimit)
 {
-    const SpeedCase& c = GetParam();
-    FakeForm form;
-    form.imperial = c.imperial;
-    const Box speed = SpeedBox(c.imperial);
-    int refusedAt = 0;
-    std::string textWhileOpen;
-    form.onMessage = [&](const Message&) { textWhileOpen = form.Text(speed); };
-    const std::string keys = c.keys;
-    for (std::size_t i = 0; i < keys.size() && !refusedAt; ++i) {
-        form.Type(speed, keys.substr(i, 1));
-        if (!form.messages.empty())
-            refusedAt = static_cast<int>(i) + 1;
+    const struct {
+        bool imperial;
+        std::string keys;
+        std::size_t refusedAtKey; // 1-based keystroke that draws the message, 0 for none
+        std::string twinWhileOpen;
+    } cases[] = {
+        {true, "201", 3, "1.02108"}, {true, "200", 0, ""}, {true, "200.5", 5, "1.01854"}, {true, "300", 3, "1.524"},
+        {false, "1.0", 0, ""}, {false, "1.01", 4, "198.818897637"}, {false, "1.1", 3, "216.53543307"},
+        {false, "2", 1, "393.7007874"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        FakeForm form(c.imperial);
+        const Box speed = SpeedBox(c.imperial);
+        std::string whileOpen;
+        form.onMessage = [&](const Message&) { whileOpen = form.Text(speed) + "|" + form.Text(TwinOf(speed)); };
+        std::size_t refusedAt = 0;
+        for (std::size_t i = 0; i < c.keys.size() && !refusedAt; ++i) {
+            form.Type(speed, c.keys.substr(i, 1));
+            refusedAt = form.messages.empty() ? 0 : i + 1;
+        }
+        EXPECT_EQ(refusedAt, c.refusedAtKey);
+        if (!c.refusedAtKey) {
+            EXPECT_EQ(form.Text(speed), c.keys);
+            continue;
+        }
+        ASSERT_EQ(form.messages.size(), 1u);
+        EXPECT_EQ(form.messages[0].prompt, c.imperial ? "For speeds over 200 FPM an oil buffer is required."
+                                                      : "For speeds over 1 MPS an oil buffer is required.");
+        EXPECT_EQ(form.messages[0].title, "Oil Buffer Required");
+        EXPECT_EQ(form.messages[0].icon, MessageIcon::None);
+        EXPECT_EQ(whileOpen, c.keys.substr(0, c.refusedAtKey) + "|" + c.twinWhileOpen);
+        EXPECT_EQ(form.Text(speed), "");
+        EXPECT_EQ(form.Text(TwinOf(speed)), "0");
+        EXPECT_TRUE(ResultsEmpty(form));
     }
-    EXPECT_EQ(refusedAt, c.refusedAtKey);
-    if (!c.refusedAtKey) {
-        EXPECT_EQ(form.Text(speed), c.keys);
-        return;
-    }
-    ASSERT_EQ(form.messages.size(), 1u);
-    const Message& m = form.messages[0];
-    EXPECT_EQ(m.prompt, c.imperial ? "For speeds over 200 FPM an oil buffer is required."
-                                   : "For speeds over 1 MPS an oil buffer is required.");
-    EXPECT_EQ(m.title, "Oil Buffer Required");
-    EXPECT_EQ(m.icon, MessageIcon::None);
-    EXPECT_EQ(textWhileOpen, keys.substr(0, static_cast<std::size_t>(c.refusedAtKey)));
-    EXPECT_EQ(form.Text(speed), "");
-    EXPECT_EQ(form.Text(TwinOf(speed)), "0");
-    EXPECT_TRUE(ResultsEmpty(form));
-}
-
-INSTANTIATE_TEST_SUITE_P(Speeds, OilBufferRule, ::testing::Values(
-    SpeedCase{true, "201", 3},
-    SpeedCase{true, "200", 0},
-    SpeedCase{true, "200.5", 5},
-    SpeedCase{true, "300", 3},
-    SpeedCase{false, "1.0", 0},
-    SpeedCase{false, "1.01", 4},
-    SpeedCase{false, "2", 1}));
-
-// The converted 216.53543307 FPM stands in txtOSDD while the Metric message
-// is open, yet the Imperial rule stays silent: it belongs to Imperial mode.
-TEST(OilBufferRule, ConvertedTwinIsNotChecked)
-{
-    FakeForm form;
-    form.imperial = false;
-    std::string twinWhileOpen;
-    form.onMessage = [&](const Message&) { twinWhileOpen = form.Text(Box::txtOSDD); };
-    form.Type(Box::txtOSDDMet, "1.1");
-    ASSERT_EQ(form.messages.size(), 1u);
-    EXPECT_EQ(form.messages[0].prompt, "For speeds over 1 MPS an oil buffer is required.");
-    EXPECT_EQ(twinWhileOpen, "216.53543307");
-    EXPECT_EQ(form.Text(Box::txtOSDD), "0");
-    EXPECT_EQ(form.Text(Box::txtOSDDMet), "");
 }
 
 // ---- The minimum stroke ---------------------------------------------------
 
-struct StrokeCase {
-    bool imperial;
-    const char* speed;
-    const char* stroke;
-    bool tooShort;
-};
-
-void PrintTo(const StrokeCase& c, std::ostream* os)
+// Both texts stand in their boxes and the focus leaves the speed box for a
+// box without a check of its own.
+TEST(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
 {
-    *os << (c.imperial ? "FPM '" : "MPS '") << c.speed << "' stroke '" << c.stroke << "'";
-}
-
-class MinimumStroke : public ::testing::TestWithParam<StrokeCase> {
-protected:
-    // Both texts stand in their boxes and the focus leaves the speed box
-    // for a box without a check of its own.
-    FakeForm LeaveSpeedBox()
-    {
-        const StrokeCase& c = GetParam();
-        FakeForm form;
-        form.imperial = c.imperial;
+    const struct {
+        bool imperial;
+        const char* speed;
+        const char* stroke;
+        bool tooShort;
+    } cases[] = {
+        {true, "120", "", false}, {true, "", "", false}, // an empty stroke is never checked
+        {true, "100", "1.5", false}, {true, "100", "1.49", true}, {true, "120", "2", true},
+        {true, "150", "2.5", false}, {true, "160", "3.9", true}, {true, "200", "4", false},
+        {true, "100.00000005", "0.1", false}, {true, "150.00000005", "0.1", false}, // between bands
+        {true, "100.0000001", "2.4", true},
+        {true, "", "1", true}, {true, "abc", "1", true}, // the speed reads 0: band 1
+        {true, "-5", "0.1", false}, {true, "250", "0.1", false},
+        {true, "50", "abc", true}, {true, "50", " ", true}, // a blank is not empty; it reads 0
+        {false, "0.5", "38", false}, {false, "0.5", "37.9", true}, {false, "0.50000005", "1", false},
+        {false, "0.508", "50", true}, {false, "0.75", "63", false}, {false, "0.76", "63", true},
+        {false, "0.75000001", "99", true}, {false, "0.750000005", "1", false}, {false, "1", "100", false},
+        {false, "1.5", "1", false}, {false, "", "1", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.imperial ? "FPM '" : "MPS '") + c.speed + "' stroke '" + c.stroke + "'");
+        FakeForm form(c.imperial);
+        const Box stroke = StrokeBox(c.imperial);
         form.Fill(SpeedBox(c.imperial), c.speed);
-        form.Fill(StrokeBox(c.imperial), c.stroke);
-        form.Fill(TwinOf(StrokeBox(c.imperial)), "twin");
+        form.Fill(stroke, c.stroke);
+        form.Fill(TwinOf(stroke), "twin");
         FillResults(form);
         form.focus = SpeedBox(c.imperial);
         form.SetFocus(Box::txtRatedLoad);
-        return form;
+        if (!c.tooShort) {
+            EXPECT_TRUE(form.messages.empty());
+            EXPECT_EQ(form.Text(stroke), c.stroke);
+            EXPECT_EQ(form.focus, Box::txtRatedLoad);
+            continue;
+        }
+        ASSERT_EQ(form.messages.size(), 1u);
+        EXPECT_EQ(form.messages[0].prompt, "Buffer stroke is too short!");
+        EXPECT_EQ(form.messages[0].title, "Buffer Stroke");
+        EXPECT_EQ(form.messages[0].icon, MessageIcon::None);
+        EXPECT_EQ(form.Text(stroke), "");
+        EXPECT_EQ(form.Text(TwinOf(stroke)), "0");
+        EXPECT_EQ(form.focus, stroke);
+        EXPECT_TRUE(ResultsEmpty(form));
     }
-};
-
-TEST_P(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
-{
-    const StrokeCase& c = GetParam();
-    const FakeForm form = LeaveSpeedBox();
-    const Box stroke = StrokeBox(c.imperial);
-    if (!c.tooShort) {
-        EXPECT_TRUE(form.messages.empty());
-        EXPECT_EQ(form.Text(stroke), c.stroke);
-        EXPECT_EQ(form.focus, Box::txtRatedLoad);
-        return;
-    }
-    ASSERT_EQ(form.messages.size(), 1u);
-    EXPECT_EQ(form.messages[0].prompt, "Buffer stroke is too short!");
-    EXPECT_EQ(form.messages[0].title, "Buffer Stroke");
-    EXPECT_EQ(form.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(form.Text(stroke), "");
-    EXPECT_EQ(form.Text(TwinOf(stroke)), "0");
-    EXPECT_EQ(form.focus, stroke);
-    EXPECT_TRUE(ResultsEmpty(form));
 }
-
-INSTANTIATE_TEST_SUITE_P(Imperial, MinimumStroke, ::testing::Values(
-    StrokeCase{true, "120", "", false},          // an empty stroke is never checked
-    StrokeCase{true, "", "", false},
-    StrokeCase{true, "100", "1.5", false},
-    StrokeCase{true, "100", "1.49", true},
-    StrokeCase{true, "120", "2", true},
-    StrokeCase{true, "150", "2.5", false},
-    StrokeCase{true, "160", "3.9", true},
-    StrokeCase{true, "200", "4", false},
-    StrokeCase{true, "100.00000005", "0.1", false}, // between bands 1 and 2
-    StrokeCase{true, "150.00000005", "0.1", false}, // between bands 2 and 3
-    StrokeCase{true, "100.0000001", "2.4", true},
-    StrokeCase{true, "", "1", true},                // empty speed reads 0: band 1
-    StrokeCase{true, "abc", "1", true},
-    StrokeCase{true, "-5", "0.1", false},
-    StrokeCase{true, "250", "0.1", false},
-    StrokeCase{true, "50", "abc", true},
-    StrokeCase{true, "50", " ", true}));            // a blank is not empty; it reads 0
-
-INSTANTIATE_TEST_SUITE_P(Metric, MinimumStroke, ::testing::Values(
-    StrokeCase{false, "0.5", "38", false},
-    StrokeCase{false, "0.5", "37.9", true},
-    StrokeCase{false, "0.50000005", "1", false},
-    StrokeCase{false, "0.508", "50", true},
-    StrokeCase{false, "0.75", "63", false},
-    StrokeCase{false, "0.76", "63", true},
-    StrokeCase{false, "0.75000001", "99", true},
-    StrokeCase{false, "0.750000005", "1", false},
-    StrokeCase{false, "1", "100", false},
-    StrokeCase{false, "1.5", "1", false},
-    StrokeCase{false, "", "1", true}));
 
 TEST(MinimumStroke, LeavingTheStrokeBoxChecksOnceWithoutLooping)
 {
     for (bool imperial : {true, false}) {
-        FakeForm form;
-        form.imperial = imperial;
+        FakeForm form(imperial);
         form.Fill(SpeedBox(imperial), imperial ? "100" : "0.5");
         form.Fill(StrokeBox(imperial), "1");
         form.focus = StrokeBox(imperial);
@@ -197,8 +139,7 @@ TEST(MinimumStroke, OtherBoxesHaveNoExitCheck)
 TEST(MinimumStroke, TheOtherSystemsBoxesHaveNoExitCheck)
 {
     for (bool imperial : {true, false}) {
-        FakeForm form;
-        form.imperial = imperial;
+        FakeForm form(imperial);
         form.Fill(Box::txtOSDD, imperial ? "100" : "98.4251968503937");
         form.Fill(Box::txtOSDDMet, imperial ? "0.508" : "0.5");
         form.Fill(Box::txtBufferStroke, imperial ? "1.5" : "1.49606299212598");
@@ -216,8 +157,7 @@ TEST(MinimumStroke, TheOtherSystemsBoxesHaveNoExitCheck)
 // The refusal empties the selected system's stroke box, whichever check ran.
 TEST(MinimumStroke, RefusalEmptiesTheSelectedSystemsStroke)
 {
-    FakeForm form;
-    form.imperial = false;
+    FakeForm form(false);
     form.Fill(Box::txtOSDD, "100");
     form.Fill(Box::txtBufferStroke, "1");
     form.Fill(Box::txtBufferStrokeMet, "25");
@@ -258,8 +198,7 @@ TEST(StrokeTable, ShowsTheSelectedSystemsTable)
         "25.4 mm = 1 in."});
 
     for (bool inImperial : {true, false}) {
-        FakeForm form;
-        form.imperial = inImperial;
+        FakeForm form(inImperial);
         FillResults(form);
         ShowStrokeTable(form);
         ASSERT_EQ(form.messages.size(), 1u);

@@ -21,6 +21,8 @@ namespace sbc::test {
 
 class FakeForm : public FormPort, public AnsweringDialogs {
 public:
+    explicit FakeForm(bool imperialMode = true) : imperial(imperialMode) {}
+
     std::array<std::string, kBoxCount> texts{};
     bool imperial = true;
     bool plungerYes = true;

@@ -93,12 +93,7 @@ TEST_F(DataReport, WithoutPlungerBothSectionsGoFromTheQuestionStraightToTheRatin
     expected.erase(at(19), at(24)); // the Imperial one
     expected[17] = expected[32] = "    Is plunger weight carried by car at buffer impact?  No";
 
-    const std::vector<std::string> report = Report();
-    EXPECT_EQ(report, expected);
-    ASSERT_EQ(report.size(), 40u);
-    EXPECT_EQ(report[17], "    Is plunger weight carried by car at buffer impact?  No");
-    EXPECT_EQ(report[18], "");
-    EXPECT_EQ(report[19], "    Minimum buffer load rating:              5639.2 Lb");
+    EXPECT_EQ(Report(), expected);
 }
 
 TEST_F(DataReport, ResultsNotYetCalculatedPrintLabelAndUnitOnly)
