@@ -73,6 +73,14 @@ TEST(BufferCalculation, WritesEveryResultBox)
          {"17104.1060501084", "19841.603596639", "34208.2032817263", "7758.292", "9000", "15516.58", "GOOD!!"}},
         {"MetricWithoutPlunger", &kMetricWithoutPlunger, {},
          {"14234.4435820206", "19841.603596639", "28468.8871640412", "6456.635", "9000", "12913.27", "GOOD!!"}},
+        // A plunger displacing much oil: B is large enough that a wrong digit
+        // of the oil's weight per volume shows in R.
+        {"LargePlungerInOilImperial", &kImperialWithPlunger,
+         {{Box::txtWeightPlunger, "800000"}, {Box::txtPlungerDiam, "400"}},
+         {"878032.7", "20000", "1756065", "398268.933330499", "9071.8474", "796537.68522405", "NO GOOD!!"}},
+        {"LargePlungerInOilMetric", &kMetricWithPlunger,
+         {{Box::txtWeightPlungerMet, "1400000"}, {Box::txtLengthPlungerMet, "15"}, {Box::txtPlungerDiamMet, "10000"}},
+         {"2151046.32381714", "19841.603596639", "4302091.76578522", "975698.2", "9000", "1951396", "NO GOOD!!"}},
         // 3000.5 and 3001.5 go to the even neighbour.
         {"TwoWHalfDown", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1000"}, {Box::txtRatedLoad, "500.25"}},
          {"4036.032", "14000", "8072.063", "1830.71332027584", "6350.29318", "3661.42618695931", "NO GOOD!!"}},
