@@ -162,6 +162,9 @@ public:
         if (folder.isEmpty())
             return;
         const QString file = folder + "/" + Platform() + "-" + name + ".png";
+        // Let the window repaint what has just changed before the display
+        // server's picture of it is taken.
+        QTest::qWait(150);
         if (Wayland())
             QProcess::execute("grim", {file}); // a Wayland client cannot read the screen itself
         else if (Offscreen())
