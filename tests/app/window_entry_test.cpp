@@ -3,6 +3,7 @@
 
 #include "qt_text.h"
 #include "window_fixture.h"
+#include "worked_example.h"
 
 #include <QAction>
 
@@ -119,27 +120,15 @@ private slots:
     void enterCalculatesTheWorkedExample()
     {
         Window w;
-        const std::pair<Box, const char*> entries[] = {
-            {Box::txtOSDD, "125"},        {Box::txtRatedLoad, "2500"},     {Box::txtWeightCar, "3000"},
-            {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
-            {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"}, {Box::txtLengthPlunger, "10"},
-            {Box::txtPlungerDiam, "6"},
-        };
         w.ClickBox(Box::txtOSDD);
-        for (const auto& [box, text] : entries) {
+        for (const auto& [box, text] : worked_example::kEntries) {
             while (w.focusName() != ToQString(BoxName(box)))
                 w.Key(Qt::Key_Tab);
             w.Type(text);
         }
         w.Key(Qt::Key_Return);
         QVERIFY(w.dialogs.messages.empty());
-        const std::pair<Box, const char*> results[] = {
-            {Box::txtMinBufLoadRat, "17456.42"},   {Box::txtMaxBufLoadRat, "34912.84"},
-            {Box::txtActBufLoadRat, "20000"},      {Box::txtMinBufLoadRatMet, "7918.0989195154"},
-            {Box::txtMaxBufLoadRatMet, "15836.1978390308"}, {Box::txtActBufLoadRatMet, "9071.8474"},
-            {Box::txtBufferGood, "GOOD!!"},
-        };
-        for (const auto& [box, text] : results) {
+        for (const auto& [box, text] : worked_example::kResults) {
             QCOMPARE(w.box(box)->text(), QString(text));
             QCOMPARE(w.box(box)->cursorPosition(), 0); // a long result shows its first digits
         }

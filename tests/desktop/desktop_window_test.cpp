@@ -4,6 +4,7 @@
 // where typing goes on. Runs unchanged on offscreen, xcb and wayland.
 
 #include "desktop_fixture.h"
+#include "worked_example.h"
 
 #include <QAction>
 
@@ -116,23 +117,11 @@ private slots:
     void theFirstWorkedExampleThenClearAll()
     {
         DesktopWindow w;
-        const std::pair<Box, const char*> entries[] = {
-            {Box::txtOSDD, "125"},          {Box::txtRatedLoad, "2500"},     {Box::txtWeightCar, "3000"},
-            {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
-            {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"},    {Box::txtLengthPlunger, "10"},
-            {Box::txtPlungerDiam, "6"},
-        };
-        for (const auto& [b, text] : entries)
+        for (const auto& [b, text] : worked_example::kEntries)
             w.TypeInto(b, text);
         w.Click(w.control("cmdCompute"));
         QVERIFY(w.seen.empty());
-        const std::pair<Box, const char*> results[] = {
-            {Box::txtMinBufLoadRat, "17456.42"},   {Box::txtMaxBufLoadRat, "34912.84"},
-            {Box::txtActBufLoadRat, "20000"},      {Box::txtMinBufLoadRatMet, "7918.0989195154"},
-            {Box::txtMaxBufLoadRatMet, "15836.1978390308"}, {Box::txtActBufLoadRatMet, "9071.8474"},
-            {Box::txtBufferGood, "GOOD!!"},
-        };
-        for (const auto& [b, text] : results)
+        for (const auto& [b, text] : worked_example::kResults)
             QCOMPARE(w.box(b)->text(), QString(text));
         w.Screenshot("worked-example");
 
