@@ -54,6 +54,10 @@ fi
 
 mkdir -p "${FRESH_DEBIAN_DIR:-/var/tmp}"
 root=$(mktemp -d "${FRESH_DEBIAN_DIR:-/var/tmp}/sbc-fresh-debian.XXXXXX")
+# mktemp makes the folder 0700; as the root's /, that would keep every user
+# but root out of the whole system (print filters run as lp, the Wayland
+# stage's compositor as a user of its own). A Debian / is 0755.
+chmod 0755 "$root"
 logs=$repo/build-fresh-debian
 rm -rf "$logs"
 mkdir -p "$logs"

@@ -214,6 +214,22 @@ public:
         return WaitFor([&] { return RunTool(LPSTAT, {"-o"}).value_or("x").trimmed().isEmpty(); }, 60);
     }
 
+    // Why a job is stuck: the queues' states and the daemon's lines about
+    // its jobs, without its many lines about the clients that poll it.
+    QString JobReport() const
+    {
+        QString report = "\nlpstat -l -o -p:\n" + RunTool(LPSTAT, {"-l", "-o", "-p"}).value_or("(failed)");
+        QFile file(root_ + "/error_log");
+        if (file.open(QIODevice::ReadOnly)) {
+            QStringList jobLines;
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (line.contains("[Job "))
+                    jobLines << QString::fromUtf8(line);
+            report += "\nerror_log, the jobs' lines:\n" + jobLines.mid(std::max<qsizetype>(0, jobLines.size() - 40)).join('\n');
+        }
+        return report;
+    }
+
     QString Tail(const QString& name) const
     {
         QFile file(root_ + "/" + name);
@@ -424,7 +440,7 @@ protected:
         PrintDialogAnswer answer(printer);
         form->findChild<QAction*>(command)->trigger();
         EXPECT_TRUE(answer.seen.shown) << "the Print dialog was shown";
-        EXPECT_TRUE(daemon_->WaitForJobs()) << daemon_->Tail("error_log").toStdString();
+        EXPECT_TRUE(daemon_->WaitForJobs()) << daemon_->JobReport().toStdString();
         return answer.seen;
     }
 
