@@ -6,7 +6,7 @@ set(SBC_ICON_SIZES 16 32 48 64 128 256)
 # The icon files are drawn by the program's own icon code at build time, so
 # they always match the window icon.
 add_executable(sbc_export_icon ${CMAKE_CURRENT_LIST_DIR}/export_icon.cpp)
-target_link_libraries(sbc_export_icon PRIVATE sbc_app)
+target_link_libraries(sbc_export_icon PRIVATE sbc_app sbc_warnings)
 set_target_properties(sbc_export_icon PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 
 set(sbc_icon_dir ${CMAKE_BINARY_DIR}/packaging/hicolor)

@@ -9,7 +9,7 @@ add_test(NAME packaging_stage_install
 set_tests_properties(packaging_stage_install PROPERTIES FIXTURES_SETUP sbc_stage)
 
 add_executable(installed_files_test ${CMAKE_CURRENT_LIST_DIR}/installed_files_test.cpp)
-target_link_libraries(installed_files_test PRIVATE sbc_app Qt6::Test)
+target_link_libraries(installed_files_test PRIVATE sbc_app sbc_warnings Qt6::Test)
 set_target_properties(installed_files_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 target_compile_definitions(installed_files_test PRIVATE
   SBC_STAGE_BINDIR="${sbc_stage_dir}/${CMAKE_INSTALL_BINDIR}"
