@@ -85,9 +85,10 @@ const StrokeBand* FindBand(const StrokeRules& rules, double speed)
 // a valid stroke and empty the user's entry.
 void EntryLeft(FormPort& form, Box box)
 {
-    const StrokeRules& rules = SelectedRules(form);
+    const UnitSystem system = SelectedSystem(form);
+    const StrokeRules& rules = RulesOf(system);
     if (box == rules.speed || box == rules.stroke)
-        CheckStroke(form, SelectedSystem(form));
+        CheckStroke(form, system);
 }
 
 // An empty stroke box is never checked; that is also what ends the round

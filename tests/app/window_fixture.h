@@ -7,6 +7,7 @@
 #include "frm_main.h"
 #include "recording_print.h"
 #include "text_box.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,7 +20,7 @@
 
 namespace sbc::test {
 
-struct Window {
+struct Window : WindowDriver {
     AnsweringDialogs dialogs;
     RecordingPrintService print;
     std::unique_ptr<frmMain> form;
@@ -27,6 +28,7 @@ struct Window {
     explicit Window(bool metric = false)
     {
         form = std::make_unique<frmMain>(&dialogs, &print);
+        Drive(form.get());
         form->show();
         Activate();
         if (metric)
@@ -50,29 +52,6 @@ struct Window {
         other.activateWindow();
         QApplication::setActiveWindow(&other);
         QVERIFY(QTest::qWaitForWindowActive(&other));
-    }
-
-    TextBox* box(Box b) const { return form->box(b); }
-    QWidget* control(const char* name) const { return form->control(name); }
-    QRadioButton* option(const char* name) const { return static_cast<QRadioButton*>(control(name)); }
-    QString focusName() const
-    {
-        QWidget* w = QApplication::focusWidget();
-        return w ? w->objectName() : QString();
-    }
-
-    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
-    void ClickBox(Box b) { Click(box(b)); }
-    // Types into the box that has the focus, key by key.
-    void Type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
-    void TypeInto(Box b, const QString& keys)
-    {
-        ClickBox(b);
-        Type(keys);
-    }
-    void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
-    {
-        QTest::keyClick(QApplication::focusWidget(), key, mods);
     }
 };
 

@@ -9,6 +9,7 @@
 #include "design_look.h"
 #include "frm_main.h"
 #include "text_box.h"
+#include "window_driver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,7 +86,7 @@ struct SeenBox {
     QString windowFocus; // the main window's focus widget while the box was open
 };
 
-class DesktopWindow {
+class DesktopWindow : public WindowDriver {
 public:
     frmMain form; // its own real boxes and printer
     std::vector<SeenBox> seen;
@@ -95,6 +96,7 @@ public:
 
     DesktopWindow()
     {
+        Drive(&form);
         answering_.setInterval(10);
         QObject::connect(&answering_, &QTimer::timeout, [this] { AnswerOpenBox(); });
         answering_.start();
@@ -120,13 +122,6 @@ public:
                                   qPrintable("the window was not activated again; active: " + ActiveName()), 5000);
     }
 
-    TextBox* box(Box b) const { return form.box(b); }
-    QWidget* control(const char* name) const { return form.control(name); }
-    QString focusName() const
-    {
-        QWidget* w = QApplication::focusWidget();
-        return w ? w->objectName() : QString();
-    }
     QStringList seenTexts() const
     {
         QStringList texts;
@@ -135,23 +130,6 @@ public:
         return texts;
     }
 
-    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
-    void ClickBox(Box b) { Click(box(b)); }
-    void Type(const QString& keys)
-    {
-        QVERIFY2(QApplication::focusWidget(), "no widget has the focus");
-        QTest::keyClicks(QApplication::focusWidget(), keys);
-    }
-    void TypeInto(Box b, const QString& keys)
-    {
-        ClickBox(b);
-        Type(keys);
-    }
-    void Key(Qt::Key key)
-    {
-        QVERIFY2(QApplication::focusWidget(), "no widget has the focus");
-        QTest::keyClick(QApplication::focusWidget(), key);
-    }
     // The window's Print Data command, as its menu item runs it.
     void PrintData() { form.findChild<QAction*>("mnuPrintData")->trigger(); }
 

@@ -306,12 +306,6 @@ private:
     QTimer timer_;
 };
 
-std::string TrimmedRight(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 // The printed lines of `pages`, blank ones included, rebuilt from where each
 // line stands: every line, whatever its size, starts where the lines above it
 // end, and a page holds as many fourteen-point lines as fit. Fails the test
@@ -517,12 +511,11 @@ TEST_F(CupsPrinting, FormImageArrivesOnOnePage)
     PrintThrough("mnuPrintForm", kKeeper);
     ASSERT_TRUE(QFile::exists(daemon_->Received())) << daemon_->Tail("error_log").toStdString();
     EXPECT_EQ(PageCount(daemon_->Received()), 1);
-    const std::optional<QString> images = RunTool(PDFIMAGES, {"-list", daemon_->Received()});
+    // page num type width height ...
+    const std::optional<std::vector<QStringList>> images = TableRows(PDFIMAGES, {"-list", daemon_->Received()});
     ASSERT_TRUE(images);
-    // page num type width height ..., after a heading and a rule
-    const QStringList rows = images->trimmed().split('\n').mid(2);
-    ASSERT_EQ(rows.size(), 1) << images->toStdString();
-    const QStringList row = rows[0].split(' ', Qt::SkipEmptyParts);
+    ASSERT_EQ(images->size(), 1u);
+    const QStringList& row = images->front();
     ASSERT_GE(row.size(), 5);
     EXPECT_EQ(QSize(row[3].toInt(), row[4].toInt()), form->centralWidget()->size());
 }

@@ -53,6 +53,23 @@ std::optional<QString> RunTool(const QString& program, const QStringList& argume
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+std::optional<std::vector<QStringList>> TableRows(const QString& program, const QStringList& arguments)
+{
+    const std::optional<QString> table = RunTool(program, arguments);
+    if (!table)
+        return std::nullopt;
+    std::vector<QStringList> rows;
+    for (const QString& row : table->trimmed().split('\n').mid(2))
+        rows.push_back(row.split(' ', Qt::SkipEmptyParts));
+    return rows;
+}
+
+std::string TrimmedRight(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 std::vector<PdfPage> ReadPages(const QString& pdftotext, const QString& pdf, double left)
 {
     const std::optional<QString> xhtml = RunTool(pdftotext, {"-bbox", pdf, "-"});

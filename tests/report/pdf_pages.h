@@ -30,6 +30,13 @@ struct PdfPage {
 // Runs a tool and gives its standard output, or nothing when it fails.
 std::optional<QString> RunTool(const QString& program, const QStringList& arguments);
 
+// The rows of a table that a poppler tool prints (pdfimages -list), after
+// its heading and rule, each split at its blanks; nothing when the tool fails.
+std::optional<std::vector<QStringList>> TableRows(const QString& program, const QStringList& arguments);
+
+// The text without its trailing blanks.
+std::string TrimmedRight(std::string text);
+
 // The pages of `pdf` with their text lines, columns counted from `left`
 // points. Every word gives its own character width (fixed pitch), so lines
 // of different sizes are rebuilt alike.

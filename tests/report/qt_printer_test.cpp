@@ -38,12 +38,6 @@ QtPrintService::DialogStep PrintInto(const QString& pdf, QPageSize::PageSizeId p
     };
 }
 
-std::string TrimmedRight(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 TEST(QtPrintDialog, HidesPrintToFileDisablesSelectionAndCancelEndsTheCommand)
 {
     bool asked = false;
@@ -158,13 +152,12 @@ TEST_F(QtPrinting, PrintFormPutsTheWindowImageOnThePageKeepingItsProportions)
     QtPrintService service(&window, PrintInto(pdf, QPageSize::Letter));
     mnuPrintForm_Click(form, service);
 
-    const std::optional<QString> images = RunTool(PDFIMAGES, {"-list", pdf});
-    ASSERT_TRUE(images);
-    // Heading, rule, then one row per image:
+    // One row per image:
     // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-    const QStringList rows = images->trimmed().split('\n').mid(2);
-    ASSERT_EQ(rows.size(), 1) << images->toStdString();
-    const QStringList row = rows[0].split(' ', Qt::SkipEmptyParts);
+    const std::optional<std::vector<QStringList>> images = TableRows(PDFIMAGES, {"-list", pdf});
+    ASSERT_TRUE(images);
+    ASSERT_EQ(images->size(), 1u);
+    const QStringList& row = images->front();
     ASSERT_GE(row.size(), 14);
     EXPECT_EQ(row[3].toInt(), 400);
     EXPECT_EQ(row[4].toInt(), 300);

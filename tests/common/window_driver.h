@@ -1,0 +1,53 @@
+#pragma once
+// What a user does to the real window in the window tests: find its boxes
+// and controls, click, type and press keys, and see where the focus is.
+
+#include "boxes.h"
+#include "frm_main.h"
+#include "text_box.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+
+namespace sbc::test {
+
+class WindowDriver {
+public:
+    TextBox* box(Box b) const { return window_->box(b); }
+    QWidget* control(const char* name) const { return window_->control(name); }
+    QRadioButton* option(const char* name) const { return static_cast<QRadioButton*>(control(name)); }
+    QString focusName() const
+    {
+        QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : QString();
+    }
+
+    void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
+    void ClickBox(Box b) { Click(box(b)); }
+    // Types into the widget that has the focus, key by key.
+    void Type(const QString& keys)
+    {
+        QVERIFY2(QApplication::focusWidget(), "no widget has the focus");
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
+    void TypeInto(Box b, const QString& keys)
+    {
+        ClickBox(b);
+        Type(keys);
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = {})
+    {
+        QVERIFY2(QApplication::focusWidget(), "no widget has the focus");
+        QTest::keyClick(QApplication::focusWidget(), key, mods);
+    }
+
+protected:
+    // The window driven, once the fixture has made it.
+    void Drive(frmMain* window) { window_ = window; }
+
+private:
+    frmMain* window_ = nullptr;
+};
+
+} // namespace sbc::test
