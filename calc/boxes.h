@@ -5,6 +5,7 @@
 // the boxes in groups derives from these tables.
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -66,10 +67,59 @@ inline constexpr double kFtToM = 0.3048, kMToFt = 3.28083989501313;
 // are the plunger quantities, read only when the plunger weight counts.
 enum class Group { FirstSix, LastFour };
 
+// The ten entry quantities, in the window's row order. Every table that
+// describes the quantities has one row per quantity, checked at compile time
+// against this list, so a quantity added here is missed nowhere.
+enum class Quantity {
+    Speed, RatedLoad, CarWeight, BufferRating, Stroke, BufferCount,
+    PlungerWeight, PlungerCount, PlungerLength, PlungerDiam,
+};
+inline constexpr std::size_t kQuantityCount = static_cast<std::size_t>(Quantity::PlungerDiam) + 1;
+
+constexpr std::size_t Index(Quantity quantity) { return static_cast<std::size_t>(quantity); }
+
+// A value for each quantity, reached by the quantity itself.
+template <typename T>
+struct PerQuantity {
+    std::array<T, kQuantityCount> values{};
+    constexpr T& operator[](Quantity q) { return values[Index(q)]; }
+    constexpr const T& operator[](Quantity q) const { return values[Index(q)]; }
+};
+
+// True when `rows` holds exactly one row per quantity, in the order of the
+// Quantity enum: a table keyed by the quantities can then be indexed by them.
+template <typename Rows>
+constexpr bool OneRowPerQuantity(const Rows& rows)
+{
+    if (rows.size() != kQuantityCount)
+        return false;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].quantity != static_cast<Quantity>(i))
+            return false;
+    return true;
+}
+
+// True when the lists together name every quantity exactly once: for the
+// rules that are an order of the quantities, such as the report's.
+template <typename... Lists>
+constexpr bool EveryQuantityOnce(const Lists&... lists)
+{
+    PerQuantity<int> seen;
+    (..., [&] {
+        for (Quantity q : lists)
+            ++seen[q];
+    }());
+    for (int n : seen.values)
+        if (n != 1)
+            return false;
+    return true;
+}
+
 // One quantity: its Imperial box, its Metric twin, its group, and the
 // factors that turn one into the other. A count pair has no factors: its
 // boxes hold a plain number and are never converted or copied.
 struct TwinPair {
+    Quantity quantity;
     Box imperial;
     Box metric;
     Group group;
@@ -80,19 +130,23 @@ struct TwinPair {
     constexpr Box BoxIn(UnitSystem system) const { return system == UnitSystem::Imperial ? imperial : metric; }
 };
 
-// The ten entry quantities, in the window's row order.
-inline constexpr std::array<TwinPair, 10> kTwinPairs = {{
-    {Box::txtOSDD, Box::txtOSDDMet, Group::FirstSix, factors::kFpmToMps, factors::kMpsToFpm},
-    {Box::txtRatedLoad, Box::txtRatedLoadMet, Group::FirstSix, factors::kLbToKg, factors::kKgToLb},
-    {Box::txtWeightCar, Box::txtWeightCarMet, Group::FirstSix, factors::kLbToKg, factors::kKgToLb},
-    {Box::txtBufferLoadRat, Box::txtBufferLoadRatMet, Group::FirstSix, factors::kLbToKg, factors::kKgToLb},
-    {Box::txtBufferStroke, Box::txtBufferStrokeMet, Group::FirstSix, factors::kInToMm, factors::kMmToIn},
-    {Box::txtNumOfBufAssys, Box::txtNumOfBufAssysMet, Group::FirstSix, std::nullopt, std::nullopt},
-    {Box::txtWeightPlunger, Box::txtWeightPlungerMet, Group::LastFour, factors::kLbToKg, factors::kKgToLb},
-    {Box::txtNumPlungers, Box::txtNumPlungersMet, Group::LastFour, std::nullopt, std::nullopt},
-    {Box::txtLengthPlunger, Box::txtLengthPlungerMet, Group::LastFour, factors::kFtToM, factors::kMToFt},
-    {Box::txtPlungerDiam, Box::txtPlungerDiamMet, Group::LastFour, factors::kInToMm, factors::kMmToIn},
+// clang-format off
+inline constexpr std::array<TwinPair, kQuantityCount> kTwinPairs = {{
+    {Quantity::Speed,         Box::txtOSDD,          Box::txtOSDDMet,          Group::FirstSix, factors::kFpmToMps, factors::kMpsToFpm},
+    {Quantity::RatedLoad,     Box::txtRatedLoad,     Box::txtRatedLoadMet,     Group::FirstSix, factors::kLbToKg,   factors::kKgToLb},
+    {Quantity::CarWeight,     Box::txtWeightCar,     Box::txtWeightCarMet,     Group::FirstSix, factors::kLbToKg,   factors::kKgToLb},
+    {Quantity::BufferRating,  Box::txtBufferLoadRat, Box::txtBufferLoadRatMet, Group::FirstSix, factors::kLbToKg,   factors::kKgToLb},
+    {Quantity::Stroke,        Box::txtBufferStroke,  Box::txtBufferStrokeMet,  Group::FirstSix, factors::kInToMm,   factors::kMmToIn},
+    {Quantity::BufferCount,   Box::txtNumOfBufAssys, Box::txtNumOfBufAssysMet, Group::FirstSix, std::nullopt,       std::nullopt},
+    {Quantity::PlungerWeight, Box::txtWeightPlunger, Box::txtWeightPlungerMet, Group::LastFour, factors::kLbToKg,   factors::kKgToLb},
+    {Quantity::PlungerCount,  Box::txtNumPlungers,   Box::txtNumPlungersMet,   Group::LastFour, std::nullopt,       std::nullopt},
+    {Quantity::PlungerLength, Box::txtLengthPlunger, Box::txtLengthPlungerMet, Group::LastFour, factors::kFtToM,    factors::kMToFt},
+    {Quantity::PlungerDiam,   Box::txtPlungerDiam,   Box::txtPlungerDiamMet,   Group::LastFour, factors::kInToMm,   factors::kMmToIn},
 }};
+// clang-format on
+static_assert(OneRowPerQuantity(kTwinPairs), "one twin pair per quantity, in the order of Quantity");
+
+constexpr const TwinPair& PairOf(Quantity quantity) { return kTwinPairs[Index(quantity)]; }
 
 // The pair a given entry box belongs to, or nothing for txtID and the results.
 constexpr const TwinPair* FindTwinPair(Box box)

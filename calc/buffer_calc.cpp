@@ -1,7 +1,8 @@
 #include "buffer_calc.h"
 
-#include "stroke_rules.h"
+#include "formula_constants.h"
 #include "number_text.h"
+#include "stroke_rules.h"
 
 #include <array>
 #include <cmath>
@@ -58,19 +59,10 @@ std::int32_t TwiceWeight(double weight)
     return *twoW;
 }
 
-// The entries, in the row order of kTwinPairs. The first six are all that
-// the calculation without plunger needs.
-enum Entry : std::size_t {
-    kSpeed, kRatedLoad, kCarWeight, kBufferRating, kStroke, kBufferCount,
-    kPlungerWeight, kPlungerCount, kPlungerLength, kPlungerDiam,
-};
-static_assert(kTwinPairs[kSpeed].imperial == Box::txtOSDD && kTwinPairs[kCarWeight].imperial == Box::txtWeightCar
-                  && kTwinPairs[kStroke].imperial == Box::txtBufferStroke
-                  && kTwinPairs[kPlungerCount].imperial == Box::txtNumPlungers
-                  && kTwinPairs[kPlungerDiam].imperial == Box::txtPlungerDiam,
-              "the entries follow the rows of kTwinPairs");
-
-using Entries = std::array<double, kTwinPairs.size()>;
+// The entries by quantity; the first six are all that the calculation
+// without plunger needs.
+using Entries = PerQuantity<double>;
+using enum Quantity;
 
 // Reads only the selected system's boxes, and the plunger quantities only
 // when asked. A 0 means the box was left empty or holds no number; a reading
@@ -78,13 +70,13 @@ using Entries = std::array<double, kTwinPairs.size()>;
 Entries ReadEntries(const FormPort& form, UnitSystem system, bool withPlunger)
 {
     Entries entries{};
-    for (std::size_t i = 0; i < kTwinPairs.size(); ++i) {
-        if (kTwinPairs[i].group == Group::LastFour && !withPlunger)
+    for (const TwinPair& pair : kTwinPairs) {
+        if (pair.group == Group::LastFour && !withPlunger)
             continue;
-        const double value = NumberFromText(form.Text(kTwinPairs[i].BoxIn(system)));
+        const double value = NumberFromText(form.Text(pair.BoxIn(system)));
         if (value == 0 || !std::isfinite(value))
             throw CalcFailure{};
-        entries[i] = value;
+        entries[pair.quantity] = value;
     }
     return entries;
 }
@@ -93,30 +85,30 @@ Entries ReadEntries(const FormPort& form, UnitSystem system, bool withPlunger)
 float ImperialOilPerLength(double diameterIn)
 {
     const double radius = diameterIn / 2;
-    return Single(radius * radius * 3.14159 * 12 / 1728 * 54.3);
+    return Single(radius * radius * 3.14159 * 12 / 1728 * formula::kOilLbPerCubicFoot);
 }
 
 // ... or per metre (kg/m).
 float MetricOilPerLength(double diameterMm)
 {
     const double radiusCm = diameterMm * 0.1 / 2;
-    return Single(radiusCm * radiusCm * 3.14159 * 100 / 1000000 * 869.8025);
+    return Single(radiusCm * radiusCm * 3.14159 * 100 / 1000000 * formula::kOilKgPerCubicMetre);
 }
 
 // P: the plungers' weight less their buoyancy in oil.
 float NetPlungerWeight(const Entries& e, float oilPerLength)
 {
-    const float buoyancy = Single(e[kPlungerLength] * oilPerLength);
-    return Single((e[kPlungerWeight] - buoyancy) * e[kPlungerCount]);
+    const float buoyancy = Single(e[PlungerLength] * oilPerLength);
+    return Single((e[PlungerWeight] - buoyancy) * e[PlungerCount]);
 }
 
 float ImperialSpeedSquared(const Entries& e)
 {
-    const double feetPerSecond = e[kSpeed] / 60;
+    const double feetPerSecond = e[Speed] / 60;
     return NonZeroSingle(feetPerSecond * feetPerSecond);
 }
 
-float ImperialTwoGS(const Entries& e) { return NonZeroSingle(e[kStroke] / 12 * 64.3481); }
+float ImperialTwoGS(const Entries& e) { return NonZeroSingle(e[Stroke] / 12 * formula::kTwoGFeet); }
 
 float ImperialReaction(const Entries& e, std::int32_t twoW)
 {
@@ -137,21 +129,21 @@ float ImperialReactionViaText(const Entries& e, std::int32_t twoW)
 // In kilograms (force): 2W (g + V² / 2S) newtons times 0.10197.
 float MetricReaction(const Entries& e, std::int32_t twoW)
 {
-    const float v2 = NonZeroSingle(e[kSpeed] * e[kSpeed]);
-    return Single((Divide(v2, e[kStroke] * 0.001 * 2) + 9.80665) * twoW * 0.10197);
+    const float v2 = NonZeroSingle(e[Speed] * e[Speed]);
+    return Single((Divide(v2, e[Stroke] * 0.001 * 2) + formula::kGravityMetres) * twoW * 0.10197);
 }
 
 float ReactionWithPlunger(const Entries& e, bool imperial)
 {
-    const float k = imperial ? ImperialOilPerLength(e[kPlungerDiam]) : MetricOilPerLength(e[kPlungerDiam]);
+    const float k = imperial ? ImperialOilPerLength(e[PlungerDiam]) : MetricOilPerLength(e[PlungerDiam]);
     const float plungers = NetPlungerWeight(e, k);
-    const std::int32_t twoW = TwiceWeight(e[kCarWeight] + e[kRatedLoad] + plungers);
+    const std::int32_t twoW = TwiceWeight(e[CarWeight] + e[RatedLoad] + plungers);
     return imperial ? ImperialReaction(e, twoW) : MetricReaction(e, twoW);
 }
 
 float ReactionWithoutPlunger(const Entries& e, bool imperial)
 {
-    const std::int32_t twoW = TwiceWeight(e[kCarWeight] + e[kRatedLoad]);
+    const std::int32_t twoW = TwiceWeight(e[CarWeight] + e[RatedLoad]);
     return imperial ? ImperialReactionViaText(e, twoW) : MetricReaction(e, twoW);
 }
 
@@ -161,7 +153,7 @@ float WriteOwnResults(FormPort& form, const SystemResults& own, float r, const E
     form.SetText(own.min, TextFromSingle(r));
     const float twoR = Single(static_cast<double>(r) + r);
     form.SetText(own.max, TextFromSingle(twoR));
-    form.SetText(own.actual, TextFromNumber(Finite(e[kBufferRating] * e[kBufferCount])));
+    form.SetText(own.actual, TextFromNumber(Finite(e[BufferRating] * e[BufferCount])));
     return twoR;
 }
 
@@ -212,10 +204,7 @@ void ComputeWithoutPlunger(FormPort& form)
 // box empty, which the calculation then reports as a missing entry.
 void Calculate(FormPort& form)
 {
-    if (form.ImperialMode())
-        ImperialStrokeShort(form);
-    else
-        MetricShortStroke(form);
+    CheckStroke(form);
     if (form.PlungerYes())
         ComputeWithPlunger(form);
     else

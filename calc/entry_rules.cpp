@@ -1,28 +1,15 @@
 #include "entry_rules.h"
 
 #include "number_text.h"
+#include "speed_limits.h"
 
-#include <array>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 namespace sbc {
 
 namespace {
-
-// Above these speeds a spring buffer may not be used. Each rule belongs to
-// the box the user types in; the twin speed box, written by conversion, is
-// not checked.
-struct SpeedLimit {
-    Box speed;
-    double limit;
-    std::string_view text;
-};
-
-constexpr std::array<SpeedLimit, 2> kSpeedLimits = {{
-    {Box::txtOSDD, 200, "For speeds over 200 FPM an oil buffer is required."},
-    {Box::txtOSDDMet, 1, "For speeds over 1 MPS an oil buffer is required."},
-}};
 
 bool InSelectedSystem(const FormPort& form, Box box)
 {
@@ -44,14 +31,18 @@ void ConvertIntoTwin(FormPort& form, const TwinPair& pair, Box box)
     form.SetText(fromMetric ? pair.imperial : pair.metric, TextFromNumber(product));
 }
 
-// Emptying the speed box runs this handler once more, nested; the empty text
-// reads as 0, so the nested run passes.
+// Each rule belongs to the box the user types in; the twin speed box,
+// written by conversion, is not checked. Emptying the speed box runs this
+// handler once more, nested; the empty text reads as 0, so the nested run
+// passes.
 void OilBufferRule(FormPort& form, Box box)
 {
-    for (const SpeedLimit& rule : kSpeedLimits) {
-        if (rule.speed != box || NumberFromText(form.Text(box)) <= rule.limit)
+    for (const SpeedLimit* rule : {&kImperialSpeedLimit, &kMetricSpeedLimit}) {
+        if (rule->speed != box || NumberFromText(form.Text(box)) <= rule->limit)
             continue;
-        form.dialogs().ShowMessage({std::string(rule.text), "Oil Buffer Required", MessageIcon::None});
+        const std::string text = "For speeds over " + std::string(rule->text) + " " + std::string(rule->unit)
+                                 + " an oil buffer is required.";
+        form.dialogs().ShowMessage({text, "Oil Buffer Required", MessageIcon::None});
         form.SetText(box, "");
     }
 }

@@ -5,12 +5,10 @@
 
 namespace sbc {
 
-// Checks the stroke of the given unit system against the minimum for its
-// speed; a stroke that is too short is refused through Buffer_Stroke_Msg.
-// An empty stroke box or a speed in no band is not checked.
-void CheckStroke(FormPort& form, UnitSystem system);
-void ImperialStrokeShort(FormPort& form);
-void MetricShortStroke(FormPort& form);
+// Checks the selected system's stroke against the minimum for its speed; a
+// stroke that is too short is refused through Buffer_Stroke_Msg. An empty
+// stroke box or a speed in no band is not checked.
+void CheckStroke(FormPort& form);
 
 // Leaving a box: the selected system's speed and stroke boxes run its
 // stroke check; every other box, the other system's included, does nothing.
