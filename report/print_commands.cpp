@@ -1,13 +1,17 @@
 #include "print_commands.h"
 
+#include "formula_constants.h"
 #include "number_text.h"
 #include "report_lines.h"
 
 #include <array>
+#include <cmath>
 #include <exception>
 #include <span>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace sbc {
 
@@ -34,13 +38,19 @@ void AskIdentification(FormPort& form)
     form.SetText(Box::txtID, form.dialogs().InputBox("Do you wish to identify this elevator?", "Elevator ID"));
 }
 
-// A count of the selected unit system, as the report prints it.
-std::int16_t ReadCount(const FormPort& form, Box imperialBox, Box metricBox)
+// The counts of the selected unit system, as the report prints them.
+ReportCounts ReadCounts(const FormPort& form)
 {
-    const auto count = RoundToInt16(NumberFromText(form.Text(form.ImperialMode() ? imperialBox : metricBox)));
-    if (!count)
-        throw std::out_of_range("count outside the 16-bit range");
-    return *count;
+    ReportCounts counts;
+    for (const TwinPair& pair : kTwinPairs) {
+        if (!pair.IsCount())
+            continue;
+        const auto count = RoundToInt16(NumberFromText(form.Text(pair.BoxIn(SelectedSystem(form)))));
+        if (!count)
+            throw std::out_of_range("count outside the 16-bit range");
+        counts[pair.quantity] = *count;
+    }
+    return counts;
 }
 
 // Prints the lines, changing the size and weight only where they change.
@@ -70,29 +80,38 @@ void PrintReport(Printer& printer, const std::vector<ReportLine>& lines)
     printer.SetFontSize(savedSize);
 }
 
-constexpr std::array<std::string_view, 20> kFormulaLines = {
-    "The following formulas were used to determine the reactions:",
-    "",
-    "Imperial: R = 2W ( 1 + V^2 / 64.3481 X S )",
-    "",
-    "Metric: R = 2W ( 9.80665 + V^2 / 2S )",
-    "",
-    "R = Buffer Reaction, lbf (N)",
-    "S = Buffer Stroke, ft (m)",
-    "V = Speed at impact, ft/s (m/s)",
-    "W = Weight of car plus rated load plus plunger weight minus ",
-    "        the buoyant effects of the plunger in oil, lb (kg)",
-    "",
-    "R   = Minimum load rating of the buffer(s)",
-    "",
-    "2R = Maximum load rating of the buffer(s)",
-    "",
-    "",
-    "For the buoyant effects of the plunger in oil I used:",
-    "Imperial: Oil = 54.3 lbs/cubic foot.",
-    "Metric: Oil = 869.8 kg/cubic meter",
-};
-
+// The Info box's text, its figures printed from the ones the calculation
+// uses; the metric oil is shown to a tenth.
+std::string FormulaText()
+{
+    const std::string twoG = TextFromNumber(formula::kTwoGFeet);
+    const std::string g = TextFromNumber(formula::kGravityMetres);
+    const std::string oilLb = TextFromNumber(formula::kOilLbPerCubicFoot);
+    const std::string oilKg = TextFromNumber(std::round(formula::kOilKgPerCubicMetre * 10) / 10);
+    const std::array<std::string, 20> lines = {
+        "The following formulas were used to determine the reactions:",
+        "",
+        "Imperial: R = 2W ( 1 + V^2 / " + twoG + " X S )",
+        "",
+        "Metric: R = 2W ( " + g + " + V^2 / 2S )",
+        "",
+        "R = Buffer Reaction, lbf (N)",
+        "S = Buffer Stroke, ft (m)",
+        "V = Speed at impact, ft/s (m/s)",
+        "W = Weight of car plus rated load plus plunger weight minus ",
+        "        the buoyant effects of the plunger in oil, lb (kg)",
+        "",
+        "R   = Minimum load rating of the buffer(s)",
+        "",
+        "2R = Maximum load rating of the buffer(s)",
+        "",
+        "",
+        "For the buoyant effects of the plunger in oil I used:",
+        "Imperial: Oil = " + oilLb + " lbs/cubic foot.",
+        "Metric: Oil = " + oilKg + " kg/cubic meter",
+    };
+    return JoinMessageLines(std::vector<std::string_view>(lines.begin(), lines.end()));
+}
 
 } // namespace
 
@@ -100,10 +119,9 @@ void mnuPrintData_Click(FormPort& form, PrintService& print)
 {
     Silently([&] {
         AskIdentification(form);
-        const std::int16_t bufferAssemblies = ReadCount(form, Box::txtNumOfBufAssys, Box::txtNumOfBufAssysMet);
-        const std::int16_t plungers = ReadCount(form, Box::txtNumPlungers, Box::txtNumPlungersMet);
+        const ReportCounts counts = ReadCounts(form);
         print.ShowPrintDialog();
-        PrintReport(print.printer(), BuildDataReport(form, bufferAssemblies, plungers));
+        PrintReport(print.printer(), BuildDataReport(form, counts));
     });
 }
 
@@ -118,7 +136,7 @@ void mnuPrintForm_Click(FormPort& form, PrintService& print)
 
 void mnuInfo_Click(FormPort& form)
 {
-    form.dialogs().ShowMessage({JoinMessageLines(kFormulaLines), "Formulas", MessageIcon::Information});
+    form.dialogs().ShowMessage({FormulaText(), "Formulas", MessageIcon::Information});
 }
 
 } // namespace sbc

@@ -23,7 +23,6 @@ public:
     virtual void SetFontName(std::string_view name) = 0;
     virtual double FontSize() const = 0;
     virtual void SetFontSize(double points) = 0;
-    virtual bool FontBold() const = 0;
     virtual void SetFontBold(bool bold) = 0;
     // Prints one line in the current font and moves down by its line height;
     // a line that does not fit above the bottom margin starts a new page.

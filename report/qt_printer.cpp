@@ -49,7 +49,6 @@ public:
             throw PrintError("font size must be positive");
         font_.setPointSizeF(points);
     }
-    bool FontBold() const override { return font_.bold(); }
     void SetFontBold(bool bold) override { font_.setBold(bold); }
 
     void PrintLine(std::string_view text) override

@@ -17,61 +17,65 @@ constexpr std::size_t kSectionTitleIndent = 29;
 constexpr std::size_t kClosingIndent = 6;
 constexpr double kClosingPoints = 10;
 
-// Which of the two counts a count line prints; the caller has read both from
-// the selected system's boxes, so both sections show the same numbers.
-enum class Count { None, BufferAssemblies, Plungers };
-
 // One line of a section. The same row serves the Imperial and the Metric
 // section, so the two can never drift apart.
 struct Row {
     std::string_view label;
-    Box imperial;
-    Box metric;
     std::string_view imperialUnit;
     std::string_view metricUnit;
-    Count count = Count::None;
+
+    constexpr std::string_view Unit(bool metric) const { return metric ? metricUnit : imperialUnit; }
 };
 
-constexpr std::array kLeadRows = {
-    Row{"Operating speed in the down direction:  ", Box::txtOSDD, Box::txtOSDDMet, " FPM", " MPS"},
-    Row{"Rated load:                             ", Box::txtRatedLoad, Box::txtRatedLoadMet, " Lb", " Kg"},
-    Row{"Weight of the complete car:             ", Box::txtWeightCar, Box::txtWeightCarMet, " Lb", " Kg"},
-    Row{"Load rating of one buffer assembly:     ", Box::txtBufferLoadRat, Box::txtBufferLoadRatMet, " Lb",
-        " Kg"},
-    Row{"Buffer stroke:                          ", Box::txtBufferStroke, Box::txtBufferStrokeMet, " Inches",
-        " Millimeters"},
-    Row{"Number of buffer assemblies:            ", Box::txtNumOfBufAssys, Box::txtNumOfBufAssysMet, "", "",
-        Count::BufferAssemblies},
+// A quantity's line; a count prints without unit.
+struct QuantityRow {
+    Quantity quantity;
+    Row row;
 };
 
-constexpr std::array kPlungerRows = {
-    Row{"Weight of one plunger:                  ", Box::txtWeightPlunger, Box::txtWeightPlungerMet, " Lb", " Kg"},
-    Row{"Number of plungers:                     ", Box::txtNumPlungers, Box::txtNumPlungersMet, "", "",
-        Count::Plungers},
-    Row{"Length of plunger in oil at impact:     ", Box::txtLengthPlunger, Box::txtLengthPlungerMet, " Feet",
-        " Meters"},
-    Row{"Plunger diameter:                       ", Box::txtPlungerDiam, Box::txtPlungerDiamMet, " Inches",
-        " Millimeters"},
+// clang-format off
+constexpr std::array<QuantityRow, kQuantityCount> kQuantityRows = {{
+    {Quantity::Speed,         {"Operating speed in the down direction:  ", " FPM", " MPS"}},
+    {Quantity::RatedLoad,     {"Rated load:                             ", " Lb", " Kg"}},
+    {Quantity::CarWeight,     {"Weight of the complete car:             ", " Lb", " Kg"}},
+    {Quantity::BufferRating,  {"Load rating of one buffer assembly:     ", " Lb", " Kg"}},
+    {Quantity::Stroke,        {"Buffer stroke:                          ", " Inches", " Millimeters"}},
+    {Quantity::BufferCount,   {"Number of buffer assemblies:            ", "", ""}},
+    {Quantity::PlungerWeight, {"Weight of one plunger:                  ", " Lb", " Kg"}},
+    {Quantity::PlungerCount,  {"Number of plungers:                     ", "", ""}},
+    {Quantity::PlungerLength, {"Length of plunger in oil at impact:     ", " Feet", " Meters"}},
+    {Quantity::PlungerDiam,   {"Plunger diameter:                       ", " Inches", " Millimeters"}},
+}};
+// clang-format on
+static_assert(OneRowPerQuantity(kQuantityRows), "one report line per quantity, in the order of Quantity");
+
+// The order the report prints the quantities in: the lead lines, then, after
+// the plunger question and only when it is answered Yes, the plunger lines.
+using enum Quantity;
+constexpr std::array kLeadOrder = {Speed, RatedLoad, CarWeight, BufferRating, Stroke, BufferCount};
+constexpr std::array kPlungerOrder = {PlungerWeight, PlungerCount, PlungerLength, PlungerDiam};
+static_assert(EveryQuantityOnce(kLeadOrder, kPlungerOrder), "the report prints every quantity once");
+
+// The results' lines, with their boxes: the results are no entry quantities.
+struct ResultRow {
+    Box imperial;
+    Box metric;
+    Row row;
 };
 
-constexpr std::array kResultRows = {
-    Row{"Minimum buffer load rating:             ", Box::txtMinBufLoadRat, Box::txtMinBufLoadRatMet, " Lb", " Kg"},
-    Row{"Actual buffer load rating:              ", Box::txtActBufLoadRat, Box::txtActBufLoadRatMet, " Lb", " Kg"},
-    Row{"Maximum buffer load rating:             ", Box::txtMaxBufLoadRat, Box::txtMaxBufLoadRatMet, " Lb", " Kg"},
-};
+constexpr std::array<ResultRow, 3> kResultRows = {{
+    {kImperialResults.min, kMetricResults.min, {"Minimum buffer load rating:             ", " Lb", " Kg"}},
+    {kImperialResults.actual, kMetricResults.actual, {"Actual buffer load rating:              ", " Lb", " Kg"}},
+    {kImperialResults.max, kMetricResults.max, {"Maximum buffer load rating:             ", " Lb", " Kg"}},
+}};
 
-template <std::size_t N>
-constexpr bool LabelsFitColumn(const std::array<Row, N>& rows)
+constexpr bool LabelsFitColumn()
 {
-    return std::all_of(rows.begin(), rows.end(), [](const Row& row) { return row.label.size() == kLabelWidth; });
+    auto fits = [](const Row& row) { return row.label.size() == kLabelWidth; };
+    return std::all_of(kQuantityRows.begin(), kQuantityRows.end(), [&](const auto& r) { return fits(r.row); })
+           && std::all_of(kResultRows.begin(), kResultRows.end(), [&](const auto& r) { return fits(r.row); });
 }
-static_assert(LabelsFitColumn(kLeadRows) && LabelsFitColumn(kPlungerRows) && LabelsFitColumn(kResultRows),
-              "every label fills the 40-character column");
-
-struct Counts {
-    std::int16_t bufferAssemblies;
-    std::int16_t plungers;
-};
+static_assert(LabelsFitColumn(), "every label fills the 40-character column");
 
 // A whole number as the platform prints it: the sign's place (blank or minus),
 // the digits, one trailing blank.
@@ -82,25 +86,16 @@ std::string CountText(std::int16_t count)
     return text;
 }
 
-std::string RowValue(const FormPort& form, const Row& row, bool metric, Counts counts)
+std::string BoxValue(const FormPort& form, Box box, std::string_view unit)
 {
-    switch (row.count) {
-    case Count::BufferAssemblies:
-        return CountText(counts.bufferAssemblies);
-    case Count::Plungers:
-        return CountText(counts.plungers);
-    case Count::None:
-        break;
-    }
-    const Box box = metric ? row.metric : row.imperial;
     std::string text(" ");
-    text.append(form.Text(box)).append(metric ? row.metricUnit : row.imperialUnit);
+    text.append(form.Text(box)).append(unit);
     return text;
 }
 
 class ReportWriter {
 public:
-    ReportWriter(const FormPort& form, Counts counts) : form_(form), counts_(counts) {}
+    ReportWriter(const FormPort& form, const ReportCounts& counts) : form_(form), counts_(counts) {}
 
     void Line(std::string_view text = {}, bool bold = false, double points = kReportBodyPoints)
     {
@@ -114,41 +109,47 @@ public:
         Line(std::string(kSectionTitleIndent, ' ') + std::string(title), true);
     }
 
-    void Rows(std::span<const Row> rows, bool metric)
+    void Labelled(const Row& row, const std::string& value) { Indented(std::string(row.label) + value); }
+
+    void Quantities(std::span<const Quantity> order, bool metric)
     {
-        for (const Row& row : rows)
-            Indented(std::string(row.label) + RowValue(form_, row, metric, counts_));
+        for (Quantity quantity : order) {
+            const TwinPair& pair = PairOf(quantity);
+            const Row& row = kQuantityRows[Index(quantity)].row;
+            Labelled(row, pair.IsCount() ? CountText(counts_[quantity])
+                                         : BoxValue(form_, metric ? pair.metric : pair.imperial, row.Unit(metric)));
+        }
     }
 
     void Section(bool metric)
     {
-        Rows(kLeadRows, metric);
+        Quantities(kLeadOrder, metric);
         Line();
         const char* answer = form_.PlungerYes() ? "Yes" : "No";
         Indented(std::string("Is plunger weight carried by car at buffer impact?  ") + answer);
         Line();
         if (form_.PlungerYes()) {
-            Rows(kPlungerRows, metric);
+            Quantities(kPlungerOrder, metric);
             Line();
         }
-        Rows(kResultRows, metric);
+        for (const ResultRow& r : kResultRows)
+            Labelled(r.row, BoxValue(form_, metric ? r.metric : r.imperial, r.row.Unit(metric)));
     }
 
     std::vector<ReportLine> Take() { return std::move(lines_); }
 
 private:
     const FormPort& form_;
-    Counts counts_;
+    const ReportCounts& counts_;
     std::vector<ReportLine> lines_;
 };
 
 } // namespace
 
-std::vector<ReportLine> BuildDataReport(const FormPort& form, std::int16_t bufferAssemblies,
-                                        std::int16_t plungers)
+std::vector<ReportLine> BuildDataReport(const FormPort& form, const ReportCounts& counts)
 {
     constexpr bool kBold = true;
-    ReportWriter report(form, {bufferAssemblies, plungers});
+    ReportWriter report(form, counts);
     report.Line();
     report.Line();
     report.Indented("Hydraulic Spring Buffer Reaction Calculation Results", kBold);

@@ -20,9 +20,11 @@ struct ReportLine {
     bool bold = false;
 };
 
-// The report of the boxes as they stand. The counts are read beforehand from
-// the selected system's count boxes.
-std::vector<ReportLine> BuildDataReport(const FormPort& form, std::int16_t bufferAssemblies,
-                                        std::int16_t plungers);
+// The count quantities' numbers as the report prints them, read beforehand
+// from the selected system's count boxes; both sections show the same.
+using ReportCounts = PerQuantity<std::int16_t>;
+
+// The report of the boxes as they stand.
+std::vector<ReportLine> BuildDataReport(const FormPort& form, const ReportCounts& counts);
 
 } // namespace sbc

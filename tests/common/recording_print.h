@@ -26,6 +26,15 @@ inline std::vector<std::string> Texts(const std::vector<ReportLine>& lines)
     return texts;
 }
 
+// The counts Print Data hands the report: buffer assemblies and plungers.
+inline ReportCounts CountsOf(std::int16_t assemblies, std::int16_t plungers)
+{
+    ReportCounts counts;
+    counts[Quantity::BufferCount] = assemblies;
+    counts[Quantity::PlungerCount] = plungers;
+    return counts;
+}
+
 class RecordingPrinter : public Printer {
 public:
     explicit RecordingPrinter(Log& log) : log_(log) {}
@@ -48,11 +57,6 @@ public:
         return fontSize;
     }
     void SetFontSize(double points) override { Note("size " + Number(fontSize = points)); }
-    bool FontBold() const override
-    {
-        Note("get bold");
-        return fontBold;
-    }
     void SetFontBold(bool bold) override { Note(std::string("bold ") + ((fontBold = bold) ? "on" : "off")); }
 
     void PrintLine(std::string_view text) override

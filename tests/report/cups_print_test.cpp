@@ -16,6 +16,7 @@
 #include "frm_main.h"
 #include "pdf_pages.h"
 #include "qt_application.h"
+#include "recording_print.h"
 #include "report_lines.h"
 
 #include <QAbstractButton>
@@ -442,7 +443,7 @@ protected:
     // received with the report lines: text, blank lines, face and size.
     void CheckDataReportReadsBackExact(std::int16_t bufferAssemblies, std::int16_t plungers)
     {
-        const std::vector<ReportLine> report = BuildDataReport(*form, bufferAssemblies, plungers);
+        const std::vector<ReportLine> report = BuildDataReport(*form, CountsOf(bufferAssemblies, plungers));
         const DialogSeen seen = PrintThrough("mnuPrintData", kKeeper);
         QStringList printers{kKeeper};
         if (whyNoPdfPrinter_.isEmpty())
@@ -526,7 +527,7 @@ TEST_F(CupsPrinting, DefaultPdfPrinterMakesAPdfOfEveryPage)
         GTEST_SKIP() << "No cups-pdf queue: " << whyNoPdfPrinter_.toStdString();
     EnterImperialExample("Car 6");
     Calculate();
-    const std::vector<ReportLine> report = BuildDataReport(*form, 2, 1);
+    const std::vector<ReportLine> report = BuildDataReport(*form, CountsOf(2, 1));
 
     const DialogSeen data = PrintThrough("mnuPrintData", {});
     EXPECT_EQ(data.offered, kPdfPrinter) << "the dialog offers the system's default printer";

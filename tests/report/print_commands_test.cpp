@@ -151,7 +151,7 @@ TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
         print.recorder.printed.clear();
         form.plungerYes = plungerYes;
         PrintData();
-        const std::vector<ReportLine> expected = BuildDataReport(form, 2, 1);
+        const std::vector<ReportLine> expected = BuildDataReport(form, CountsOf(2, 1));
         const std::vector<ReportLine>& printed = print.recorder.printed;
         ASSERT_EQ(printed.size(), expected.size());
         for (std::size_t i = 0; i < printed.size(); ++i)

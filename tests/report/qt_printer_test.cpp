@@ -78,7 +78,7 @@ protected:
     std::vector<std::string> ExpectedPrintedLines() const
     {
         std::vector<std::string> lines;
-        for (const std::string& text : Texts(BuildDataReport(form, 2, 1)))
+        for (const std::string& text : Texts(BuildDataReport(form, CountsOf(2, 1))))
             if (!TrimmedRight(text).empty())
                 lines.push_back(TrimmedRight(text));
         return lines;

@@ -74,7 +74,7 @@ protected:
     DataReport() { FillSampleElevator(form); }
     std::vector<std::string> Report(std::int16_t assemblies = 2, std::int16_t plungers = 1)
     {
-        return Texts(BuildDataReport(form, assemblies, plungers));
+        return Texts(BuildDataReport(form, CountsOf(assemblies, plungers)));
     }
     FakeForm form;
 };
@@ -129,7 +129,7 @@ TEST_F(DataReport, TextIsPrintedExactlyAsTheBoxHoldsIt)
 
 TEST_F(DataReport, BoldOnTheHeadingAndTheMetricTitleAndTenPointOnlyForTheClosingLine)
 {
-    const std::vector<ReportLine> report = BuildDataReport(form, 2, 1);
+    const std::vector<ReportLine> report = BuildDataReport(form, CountsOf(2, 1));
     for (std::size_t i = 0; i < report.size(); ++i) {
         const bool heading = i >= 2 && i <= 8;
         const bool metricTitle = report[i].text == "                             Metric";
