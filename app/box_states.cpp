@@ -16,34 +16,36 @@ struct Row {
     Group group;
     bool count;
     UnitSystem side;
+    WhiteSets white;
     std::array<Code, 4> codes; // Imperial Yes, Imperial No, Metric Yes, Metric No
 };
 
 constexpr UnitSystem kImperial = UnitSystem::Imperial, kMetric = UnitSystem::Metric;
+constexpr WhiteSets kColour = WhiteSets::Colour, kShown = WhiteSets::Visibility;
 
 // clang-format off
 constexpr std::array<Row, 8> kStateTable = {{
-    {Group::FirstSix, false, kImperial, {E,  E,  F,  F }},
-    {Group::FirstSix, false, kMetric,   {F,  F,  E,  E }},
-    {Group::FirstSix, true,  kImperial, {C,  C,  c,  c }},
-    {Group::FirstSix, true,  kMetric,   {c,  c,  C,  C }},
-    {Group::LastFour, false, kImperial, {E,  hE, F,  hF}},
-    {Group::LastFour, false, kMetric,   {F,  hF, E,  hE}},
-    {Group::LastFour, true,  kImperial, {C,  hC, c,  c }},
-    {Group::LastFour, true,  kMetric,   {c,  c,  C,  hC}},
+    {Group::FirstSix, false, kImperial, kColour, {E,  E,  F,  F }},
+    {Group::FirstSix, false, kMetric,   kColour, {F,  F,  E,  E }},
+    {Group::FirstSix, true,  kImperial, kShown,  {C,  C,  c,  c }},
+    {Group::FirstSix, true,  kMetric,   kShown,  {c,  c,  C,  C }},
+    {Group::LastFour, false, kImperial, kColour, {E,  hE, F,  hF}},
+    {Group::LastFour, false, kMetric,   kColour, {F,  hF, E,  hE}},
+    {Group::LastFour, true,  kImperial, kShown,  {C,  hC, c,  c }},
+    {Group::LastFour, true,  kMetric,   kShown,  {c,  c,  C,  hC}},
 }};
 // clang-format on
 
-constexpr Standing Decode(Code code)
+constexpr Standing Decode(Code code, WhiteSets white)
 {
     const bool shown = code == E || code == F || code == C;
     switch (code) {
-    case E: case hE: return {shown, Background::White, false, true};
-    case F: case hF: return {shown, Background::Yellow, true, false};
-    case C: case hC: return {shown, Background::Design, false, true};
+    case E: case hE: return {shown, Background::White, false, true, white};
+    case F: case hF: return {shown, Background::Yellow, true, false, white};
+    case C: case hC: return {shown, Background::Design, false, true, white};
     case c: break;
     }
-    return {false, Background::Design, true, false};
+    return {false, Background::Design, true, false, white};
 }
 
 } // namespace
@@ -53,8 +55,8 @@ Standing StandingOf(const TwinPair& pair, UnitSystem side, UnitSystem selected, 
     const std::size_t state = (selected == kImperial ? 0 : 2) + (plungerYes ? 0 : 1);
     for (const Row& row : kStateTable)
         if (row.group == pair.group && row.count == pair.IsCount() && row.side == side)
-            return Decode(row.codes[state]);
-    return Decode(c); // unreachable: the table covers every group, kind and side
+            return Decode(row.codes[state], row.white);
+    return Decode(c, kShown); // unreachable: the table covers every group, kind and side
 }
 
 } // namespace sbc

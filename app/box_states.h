@@ -8,11 +8,16 @@ namespace sbc {
 
 enum class Background { Design, White, Yellow };
 
+// What the White steps change on a box: a measured box's colour, or a count
+// box's visibility (its background stays the design's).
+enum class WhiteSets { Colour, Visibility };
+
 struct Standing {
     bool shown;
     Background background; // Design: the count boxes keep the design's
     bool locked;
     bool tabStop;
+    WhiteSets white;
 };
 
 // The standing of the box of `pair` in unit system `side`, while `selected`

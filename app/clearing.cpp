@@ -6,17 +6,20 @@
 #include <QApplication>
 #include <QRadioButton>
 
+#include <array>
+
 using sbc::Box;
 using sbc::UnitSystem;
 
 namespace {
 // The entry quantities in the order Clear All empties them on each side; the
 // plunger answer returns to Yes after the fifth.
-constexpr Box kClearOrder[] = {
-    Box::txtOSDD, Box::txtRatedLoad, Box::txtWeightCar, Box::txtWeightPlunger, Box::txtNumPlungers,
-    Box::txtLengthPlunger, Box::txtPlungerDiam, Box::txtBufferLoadRat, Box::txtBufferStroke,
-    Box::txtNumOfBufAssys,
+using enum sbc::Quantity;
+constexpr std::array kClearOrder = {
+    Speed, RatedLoad, CarWeight, PlungerWeight, PlungerCount, PlungerLength, PlungerDiam, BufferRating, Stroke,
+    BufferCount,
 };
+static_assert(sbc::EveryQuantityOnce(kClearOrder), "Clear All empties every quantity");
 constexpr std::size_t kSelectYesAfter = 5;
 } // namespace
 
@@ -29,7 +32,7 @@ void frmMain::ClearEntries()
         for (std::size_t n = 0; n < std::size(kClearOrder); ++n) {
             if (selectYesOnTheWay && n == kSelectYesAfter)
                 static_cast<QRadioButton*>(control("optPlungerYes"))->setChecked(true);
-            SetText(sbc::FindTwinPair(kClearOrder[n])->BoxIn(side), "");
+            SetText(sbc::PairOf(kClearOrder[n]).BoxIn(side), "");
         }
         const sbc::SystemResults& results = sbc::ResultsOf(side);
         for (Box result : {results.min, results.actual, results.max})

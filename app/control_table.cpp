@@ -119,4 +119,14 @@ constexpr bool TextBoxesMatchTheBoxes()
 }
 static_assert(TextBoxesMatchTheBoxes(), "every text box of the design is a Box, and every Box is in the design");
 
+// The window takes its tab order from the rows' order.
+constexpr bool RowsInTabOrder()
+{
+    for (std::size_t i = 0; i < kControlDesigns.size(); ++i)
+        if (kControlDesigns[i].tabIndex != static_cast<int>(i))
+            return false;
+    return true;
+}
+static_assert(RowsInTabOrder(), "the rows stand in the order of their tab indexes");
+
 } // namespace sbc

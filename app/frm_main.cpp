@@ -1,7 +1,6 @@
 #include "frm_main.h"
 
 #include "app_icon.h"
-#include "box_captions.h"
 #include "buffer_calc.h"
 #include "control_table.h"
 #include "design_look.h"
@@ -54,7 +53,7 @@ frmMain::frmMain(sbc::Dialogs* dialogs, sbc::PrintService* print)
                    | Qt::MSWindowsFixedSizeDialogHint);
 
     BuildControls();
-    NameBoxesForScreenReaders();
+    NameForScreenReaders();
     BuildMenus();
     // The design's selected options; their handlers are not wired yet.
     for (const char* option : {"optImperial", "optPlungerYes"})
@@ -155,22 +154,6 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
         widget->setFont(DesignFont(d.fontPoints));
     controls_.insert(widget->objectName(), widget);
     return widget;
-}
-
-void frmMain::NameBoxesForScreenReaders()
-{
-    auto captionOf = [this](std::string_view label) {
-        QString text = static_cast<QLabel*>(control(label))->text().trimmed();
-        if (text.endsWith(':'))
-            text.chop(1);
-        return text;
-    };
-    for (const sbc::BoxCaption& c : sbc::kBoxCaptions) {
-        QString name = captionOf(c.captionLabel);
-        if (!c.unitLabel.empty())
-            name += ", " + captionOf(c.unitLabel);
-        box(c.box)->setAccessibleName(name);
-    }
 }
 
 void frmMain::BuildMenus()

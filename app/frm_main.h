@@ -17,6 +17,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -26,6 +27,7 @@ class QPushButton;
 class TextBox;
 namespace sbc {
 struct ControlDesign;
+struct Standing;
 }
 
 class frmMain : public QMainWindow, public sbc::FormPort {
@@ -56,7 +58,7 @@ protected:
 private:
     void BuildControls();
     QWidget* BuildControl(const sbc::ControlDesign& design, QWidget* container);
-    void NameBoxesForScreenReaders();
+    void NameForScreenReaders();
     void BuildMenus();
     void WireEvents();
     void PlaceOnScreen();
@@ -82,8 +84,10 @@ private:
     void MetricWhite();
     void MetricFirst6Enabled();
     void MetricLast4Enabled();
-    enum class StateStep { White, First6Enabled, Last4Enabled };
-    void ApplyStateTable(sbc::UnitSystem selected, StateStep step);
+    void ForEachEntryBox(sbc::UnitSystem selected,
+                         const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::Standing&)>& apply);
+    void StandWhite(sbc::UnitSystem selected);
+    void StandEnabled(sbc::UnitSystem selected, sbc::Group group);
     void SetCaptionColour(QRadioButton* option, const QColor& colour);
 
     // Clearing and focus.

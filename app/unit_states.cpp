@@ -1,6 +1,6 @@
 // The window's four states: the unit system times the plunger answer. How
-// each box stands in them is the table of box_states.cpp; the routines here
-// apply it step by step.
+// each box stands in them is the table of box_states.cpp; the named steps
+// here each read it.
 
 #include "box_captions.h"
 #include "box_states.h"
@@ -15,8 +15,6 @@ using sbc::Box;
 using sbc::UnitSystem;
 
 namespace {
-constexpr int kPlungerUnitLabels = 6; // Label(0) to Label(5)
-
 QColor ColourOf(sbc::Background background)
 {
     return background == sbc::Background::White ? sbc::colours::White() : sbc::colours::Yellow();
@@ -62,38 +60,42 @@ void frmMain::StandUnitSystem()
     }
 }
 
-void frmMain::ImperialWhite() { ApplyStateTable(UnitSystem::Imperial, StateStep::White); }
-void frmMain::ImperialFirst6Enabled() { ApplyStateTable(UnitSystem::Imperial, StateStep::First6Enabled); }
-void frmMain::ImperialLast4Enabled() { ApplyStateTable(UnitSystem::Imperial, StateStep::Last4Enabled); }
-void frmMain::MetricWhite() { ApplyStateTable(UnitSystem::Metric, StateStep::White); }
-void frmMain::MetricFirst6Enabled() { ApplyStateTable(UnitSystem::Metric, StateStep::First6Enabled); }
-void frmMain::MetricLast4Enabled() { ApplyStateTable(UnitSystem::Metric, StateStep::Last4Enabled); }
+void frmMain::ImperialWhite() { StandWhite(UnitSystem::Imperial); }
+void frmMain::ImperialFirst6Enabled() { StandEnabled(UnitSystem::Imperial, sbc::Group::FirstSix); }
+void frmMain::ImperialLast4Enabled() { StandEnabled(UnitSystem::Imperial, sbc::Group::LastFour); }
+void frmMain::MetricWhite() { StandWhite(UnitSystem::Metric); }
+void frmMain::MetricFirst6Enabled() { StandEnabled(UnitSystem::Metric, sbc::Group::FirstSix); }
+void frmMain::MetricLast4Enabled() { StandEnabled(UnitSystem::Metric, sbc::Group::LastFour); }
 
-// One step of the state table, over the boxes of the selected system first,
-// then over their twins. White colours the measured boxes and shows or hides
-// the count boxes, which keep their design background; the Enabled steps set
-// the locked flag, then the tab stop, of their group's boxes.
-void frmMain::ApplyStateTable(UnitSystem selected, StateStep step)
+// The state table read over the boxes of the selected system first, then
+// over their twins.
+void frmMain::ForEachEntryBox(UnitSystem selected, const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::Standing&)>& apply)
 {
     const bool plungerYes = PlungerYes();
-    for (UnitSystem side : {selected, sbc::OtherSystem(selected)}) {
-        for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
-            const sbc::Standing standing = sbc::StandingOf(pair, side, selected, plungerYes);
-            TextBox* entry = box(pair.BoxIn(side));
-            if (step == StateStep::White) {
-                if (pair.IsCount())
-                    entry->setVisible(standing.shown);
-                else
-                    sbc::SetColour(entry, QPalette::Base, ColourOf(standing.background));
-                continue;
-            }
-            const sbc::Group group = step == StateStep::First6Enabled ? sbc::Group::FirstSix : sbc::Group::LastFour;
-            if (pair.group != group)
-                continue;
-            entry->setLocked(standing.locked);
-            entry->setTabStop(standing.tabStop);
-        }
-    }
+    for (UnitSystem side : {selected, sbc::OtherSystem(selected)})
+        for (const sbc::TwinPair& pair : sbc::kTwinPairs)
+            apply(pair, box(pair.BoxIn(side)), sbc::StandingOf(pair, side, selected, plungerYes));
+}
+
+void frmMain::StandWhite(UnitSystem selected)
+{
+    ForEachEntryBox(selected, [](const sbc::TwinPair&, TextBox* entry, const sbc::Standing& standing) {
+        if (standing.white == sbc::WhiteSets::Visibility)
+            entry->setVisible(standing.shown);
+        else
+            sbc::SetColour(entry, QPalette::Base, ColourOf(standing.background));
+    });
+}
+
+// The locked flag, then the tab stop, of the group's boxes.
+void frmMain::StandEnabled(UnitSystem selected, sbc::Group group)
+{
+    ForEachEntryBox(selected, [group](const sbc::TwinPair& pair, TextBox* entry, const sbc::Standing& standing) {
+        if (pair.group != group)
+            return;
+        entry->setLocked(standing.locked);
+        entry->setTabStop(standing.tabStop);
+    });
 }
 
 void frmMain::SetCaptionColour(QRadioButton* option, const QColor& colour)
@@ -106,7 +108,7 @@ void frmMain::optPlungerYes_Click() { ShowPlungerRows(true); }
 void frmMain::optPlungerNo_Click() { ShowPlungerRows(false); }
 
 // Row by row, the plunger caption and then its two boxes, shown or hidden as
-// the state table says; then the six unit labels. The hidden boxes keep
+// the state table says, with their unit labels. The hidden boxes keep
 // their text, colour and flags.
 void frmMain::ShowPlungerRows(bool yes)
 {
@@ -114,12 +116,14 @@ void frmMain::ShowPlungerRows(bool yes)
     for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
         if (pair.group != sbc::Group::LastFour)
             continue;
-        control(sbc::CaptionLabelOf(pair.imperial))->setEnabled(yes);
-        for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
+        const sbc::QuantityCaption& caption = sbc::kQuantityCaptions[sbc::Index(pair.quantity)];
+        control(caption.captionLabel)->setEnabled(yes);
+        for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric}) {
             box(pair.BoxIn(side))->setVisible(sbc::StandingOf(pair, side, selected, yes).shown);
+            if (!caption.UnitLabelIn(side).empty())
+                control(caption.UnitLabelIn(side))->setVisible(yes);
+        }
     }
-    for (int i = 0; i < kPlungerUnitLabels; ++i)
-        Label(i)->setVisible(yes);
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
 }

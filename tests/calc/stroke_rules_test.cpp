@@ -154,20 +154,6 @@ TEST(MinimumStroke, TheOtherSystemsBoxesHaveNoExitCheck)
     }
 }
 
-// The refusal empties the selected system's stroke box, whichever check ran.
-TEST(MinimumStroke, RefusalEmptiesTheSelectedSystemsStroke)
-{
-    FakeForm form(false);
-    form.Fill(Box::txtOSDD, "100");
-    form.Fill(Box::txtBufferStroke, "1");
-    form.Fill(Box::txtBufferStrokeMet, "25");
-    ImperialStrokeShort(form);
-    EXPECT_EQ(form.messages.size(), 1u);
-    EXPECT_EQ(form.Text(Box::txtBufferStroke), "0");
-    EXPECT_EQ(form.Text(Box::txtBufferStrokeMet), "");
-    EXPECT_EQ(form.focus, Box::txtBufferStrokeMet);
-}
-
 // ---- The stroke table ----------------------------------------------------
 
 std::string Blanks(std::size_t count) { return std::string(count, ' '); }
