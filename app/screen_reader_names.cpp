@@ -7,10 +7,23 @@
 #include "qt_text.h"
 #include "text_box.h"
 
+#include <QAccessibleWidget>
+#include <QFrame>
 #include <QLabel>
 #include <QRadioButton>
 
 namespace {
+
+// Qt reports a plain frame in the role of a window; a named frame holds an
+// option group and is reported as a group, whose name a screen reader says
+// when the focus enters it.
+QAccessibleInterface* NamedFrameAsGroup(const QString& className, QObject* object)
+{
+    auto* frame = qobject_cast<QFrame*>(object);
+    if (className != QLatin1String("QFrame") || !frame || frame->accessibleName().isEmpty())
+        return nullptr;
+    return new QAccessibleWidget(frame, QAccessible::Grouping);
+}
 
 // The words a label shows, as a screen reader should say them.
 QString Spoken(const QString& text)
@@ -39,6 +52,11 @@ void frmMain::NameForScreenReaders()
     // The unit frame has no caption of its own; the plunger frame is asked by
     // Label6 from outside it, so its options carry the question too, which a
     // screen reader says before the option's own caption.
+    static const bool groupsInstalled = [] {
+        QAccessible::installFactory(NamedFrameAsGroup);
+        return true;
+    }();
+    Q_UNUSED(groupsInstalled);
     control("Frame3")->setAccessibleName("Unit system");
     const QString question = Spoken(label("Label6")->text());
     control("Frame2")->setAccessibleName(question);
