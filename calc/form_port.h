@@ -19,6 +19,8 @@ struct Message {
     std::string prompt;
     std::string title;
     MessageIcon icon = MessageIcon::None;
+
+    friend bool operator==(const Message&, const Message&) = default;
 };
 
 // A message box's lines joined by "\r\n", with no break after the last.

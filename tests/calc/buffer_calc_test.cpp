@@ -1,8 +1,10 @@
 #include "buffer_calc.h"
 #include "form_checks.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -12,39 +14,35 @@ namespace {
 using Texts = std::vector<std::pair<Box, std::string>>;
 
 struct Example {
-    bool imperial;
+    UnitSystem system;
     bool plungerYes;
     Texts entries;
 };
 
-const Example kImperialWithPlunger{true, true, {
-    {Box::txtOSDD, "125"}, {Box::txtRatedLoad, "2500"}, {Box::txtWeightCar, "3000"},
-    {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
-    {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"}, {Box::txtLengthPlunger, "10"},
-    {Box::txtPlungerDiam, "6"}}};
+const Example kImperialWithPlunger{Imperial, true, {worked_example::kEntries.begin(), worked_example::kEntries.end()}};
 
 // The plunger boxes stay empty: they are not read.
-const Example kImperialWithoutPlunger{true, false, {
+const Example kImperialWithoutPlunger{Imperial, false, {
     {Box::txtOSDD, "100"}, {Box::txtRatedLoad, "2000"}, {Box::txtWeightCar, "2500"},
     {Box::txtBufferLoadRat, "7000"}, {Box::txtBufferStroke, "1.5"}, {Box::txtNumOfBufAssys, "2"}}};
 
-const Example kMetricWithPlunger{false, true, {
+const Example kMetricWithPlunger{Metric, true, {
     {Box::txtOSDDMet, "0.6"}, {Box::txtRatedLoadMet, "1100"}, {Box::txtWeightCarMet, "1400"},
     {Box::txtBufferLoadRatMet, "4500"}, {Box::txtBufferStrokeMet, "63"}, {Box::txtNumOfBufAssysMet, "2"},
     {Box::txtWeightPlungerMet, "550"}, {Box::txtNumPlungersMet, "1"}, {Box::txtLengthPlungerMet, "3"},
     {Box::txtPlungerDiamMet, "150"}}};
 
-const Example kMetricWithoutPlunger{false, false, {kMetricWithPlunger.entries.begin(),
+const Example kMetricWithoutPlunger{Metric, false, {kMetricWithPlunger.entries.begin(),
                                                    kMetricWithPlunger.entries.begin() + 6}};
 
 // Every box of the other system holds 0, which would fail the entry check
 // if it were read. Results hold stale texts, which must go.
 FakeForm FormWith(const Example& example, const Texts& overrides = {})
 {
-    FakeForm form(example.imperial);
+    FakeForm form(example.system);
     form.plungerYes = example.plungerYes;
     for (const TwinPair& pair : kTwinPairs)
-        form.Fill(example.imperial ? pair.metric : pair.imperial, "0");
+        form.Fill(pair.BoxIn(OtherSystem(example.system)), "0");
     for (const Texts* texts : {&example.entries, &overrides})
         for (const auto& [box, text] : *texts)
             form.Fill(box, text);
@@ -53,6 +51,12 @@ FakeForm FormWith(const Example& example, const Texts& overrides = {})
 }
 
 using Results = std::array<std::string, 7>; // in the order of kResultBoxes
+const Results kWorkedResults = [] {
+    Results results;
+    std::transform(worked_example::kResults.begin(), worked_example::kResults.end(), results.begin(),
+                   [](const auto& result) { return result.second; });
+    return results;
+}();
 
 struct Calculation {
     const char* name;
@@ -65,8 +69,7 @@ struct Calculation {
 TEST(BufferCalculation, WritesEveryResultBox)
 {
     const Calculation calculations[] = {
-        {"ImperialWithPlunger", &kImperialWithPlunger, {},
-         {"17456.42", "20000", "34912.84", "7918.0989195154", "9071.8474", "15836.1978390308", "GOOD!!"}},
+        {"ImperialWithPlunger", &kImperialWithPlunger, {}, kWorkedResults},
         {"ImperialWithoutPlunger", &kImperialWithoutPlunger, {},
          {"12108.1", "14000", "24216.19", "5492.141775197", "6350.29318", "10984.2790144703", "GOOD!!"}},
         {"MetricWithPlunger", &kMetricWithPlunger, {},
@@ -92,8 +95,7 @@ TEST(BufferCalculation, WritesEveryResultBox)
          {"5381.375", "14000", "10762.75", "2440.95064010875", "6350.29318", "4881.9012802175", "NO GOOD!!"}},
         {"CommaEndsTheNumber", &kImperialWithoutPlunger, {{Box::txtRatedLoad, "1,200"}},
          {"6729.41", "14000", "13458.82", "3052.4090306017", "6350.29318", "6104.8180612034", "NO GOOD!!"}},
-        {"UnitAfterTheNumber", &kImperialWithPlunger, {{Box::txtLengthPlunger, "10 ft"}},
-         {"17456.42", "20000", "34912.84", "7918.0989195154", "9071.8474", "15836.1978390308", "GOOD!!"}},
+        {"UnitAfterTheNumber", &kImperialWithPlunger, {{Box::txtLengthPlunger, "10 ft"}}, kWorkedResults},
         // Calculate applies no speed limit; 250 fpm lies in no stroke band.
         {"AboveTheSpringBufferSpeed", &kImperialWithoutPlunger, {{Box::txtOSDD, "250"}},
          {"28425.59", "14000", "56851.19", "12893.6307367483", "6350.29318", "25787.2660094203", "NO GOOD!!"}},
@@ -119,9 +121,10 @@ TEST(BufferVerdict, BoundsAreInclusiveAtSinglePrecision)
     const std::pair<const char*, const char*> cases[] = {
         {"17456.42", "NO GOOD!!"}, {"17456.43", "GOOD!!"}, {"34912.84", "GOOD!!"}, {"34912.85", "NO GOOD!!"}};
     for (const auto& [rating, verdict] : cases) {
+        SCOPED_TRACE(rating);
         FakeForm form = FormWith(kImperialWithPlunger, {{Box::txtBufferLoadRat, rating}, {Box::txtNumOfBufAssys, "1"}});
         ComputeWithPlunger(form);
-        EXPECT_EQ(form.Text(Box::txtBufferGood), verdict) << rating;
+        EXPECT_EQ(form.Text(Box::txtBufferGood), verdict);
     }
 }
 
@@ -131,14 +134,8 @@ void Compute(FakeForm& form)
     form.plungerYes ? ComputeWithPlunger(form) : ComputeWithoutPlunger(form);
 }
 
-void ExpectMissingEntryMessage(const FakeForm& form)
-{
-    ASSERT_EQ(form.messages.size(), 1u);
-    const Message& m = form.messages.back();
-    EXPECT_EQ(m.prompt, "Did you make an entry in all the appropriate fields?");
-    EXPECT_EQ(m.title, "Buffer Reaction Calculator");
-    EXPECT_EQ(m.icon, MessageIcon::Question);
-}
+const Message kMissingEntry{"Did you make an entry in all the appropriate fields?", "Buffer Reaction Calculator",
+                            MessageIcon::Question};
 
 TEST(BufferCalculationFailure, EveryRequiredEntryIsChecked)
 {
@@ -148,7 +145,7 @@ TEST(BufferCalculationFailure, EveryRequiredEntryIsChecked)
                 SCOPED_TRACE(std::string(BoxName(entry.first)) + " '" + missing + "'");
                 FakeForm form = FormWith(*example, {{entry.first, missing}});
                 Compute(form);
-                ExpectMissingEntryMessage(form);
+                EXPECT_EQ(form.messages, std::vector<Message>({kMissingEntry}));
                 EXPECT_TRUE(ResultsEmpty(form));
             }
 }
@@ -184,7 +181,7 @@ TEST(BufferCalculationFailure, FailingStepEndsInTheMissingEntryMessage)
         SCOPED_TRACE(c.name);
         FakeForm form = FormWith(*c.example, c.overrides);
         Compute(form);
-        ExpectMissingEntryMessage(form);
+        EXPECT_EQ(form.messages, std::vector<Message>({kMissingEntry}));
         EXPECT_EQ(ResultTexts(form), c.results);
     }
 }
@@ -194,13 +191,12 @@ TEST(BufferCalculationFailure, FailingStepEndsInTheMissingEntryMessage)
 TEST(CalculateCommand, ShortStrokeThenMissingEntry)
 {
     for (const Example* example : {&kImperialWithPlunger, &kMetricWithoutPlunger}) {
-        const Box stroke = example->imperial ? Box::txtBufferStroke : Box::txtBufferStrokeMet;
+        const Box stroke = PairOf(Quantity::Stroke).BoxIn(example->system);
+        SCOPED_TRACE(BoxName(stroke));
         FakeForm form = FormWith(*example, {{stroke, "1"}});
         form.focus = Box::txtRatedLoad;
         Calculate(form);
-        ASSERT_EQ(form.messages.size(), 2u);
-        EXPECT_EQ(form.messages[0].prompt, "Buffer stroke is too short!");
-        EXPECT_EQ(form.messages[1].prompt, "Did you make an entry in all the appropriate fields?");
+        EXPECT_EQ(form.messages, std::vector<Message>({{"Buffer stroke is too short!", "Buffer Stroke"}, kMissingEntry}));
         EXPECT_TRUE(ResultsEmpty(form));
         EXPECT_EQ(form.focus, stroke);
         EXPECT_EQ(form.Text(stroke), "");

@@ -9,6 +9,8 @@
 
 namespace sbc::test {
 
+using enum UnitSystem;
+
 inline Box TwinOf(Box box)
 {
     const TwinPair* pair = FindTwinPair(box);

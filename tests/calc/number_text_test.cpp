@@ -14,6 +14,7 @@
 #include <random>
 #include <regex>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace sbc {
@@ -213,13 +214,13 @@ void CheckWrittenText(double x)
     const std::string text = TextFromNumber(x);
     SCOPED_TRACE(::testing::Message() << "value " << std::hexfloat << x << " text " << text);
     const bool isPlain = std::regex_match(text, plain);
-    ASSERT_TRUE(isPlain || std::regex_match(text, exponent));
+    EXPECT_TRUE(isPlain || std::regex_match(text, exponent));
     EXPECT_NE(text, "-0");
     EXPECT_LE(SignificantDigits(text), 15);
     EXPECT_EQ(text.front() == '-', x < 0);
 
     const double back = NumberFromText(text);
-    ASSERT_TRUE(std::isfinite(back));
+    EXPECT_TRUE(std::isfinite(back));
     EXPECT_EQ(TextFromNumber(back), text);
     EXPECT_LE(std::fabs(back - x), 5.3E-15 * std::fabs(x) + kDblTrueMin);
     EXPECT_EQ(isPlain, back == 0 || (std::fabs(back) >= 1E-5 && std::fabs(back) < 1E15));
@@ -304,8 +305,11 @@ void ExpectRounded(std::optional<T> (*round)(double), const std::vector<std::pai
     for (const auto& [value, expected] : rows) {
         const std::optional<T> result = round(value);
         EXPECT_EQ(result, expected) << std::hexfloat << value;
-        if (result && expected) {
-            EXPECT_EQ(std::signbit(*result), std::signbit(*expected)) << value;
+        // A single's zero has a sign that == does not see; an integer's has none.
+        if constexpr (std::is_floating_point_v<T>) {
+            if (result && expected) {
+                EXPECT_EQ(std::signbit(*result), std::signbit(*expected)) << value;
+            }
         }
     }
 }

@@ -28,7 +28,7 @@ TEST(TwinFields, TwinShowsTheProduct)
     };
     for (const auto& c : conversions) {
         SCOPED_TRACE(std::string(BoxName(c.box)) + " '" + c.typed + "'");
-        FakeForm form(!IsMetricBox(c.box));
+        FakeForm form(IsMetricBox(c.box) ? Metric : Imperial);
         FillResults(form);
         form.Type(c.box, c.typed);
         EXPECT_EQ(form.Text(TwinOf(c.box)), c.twinShows);
@@ -40,29 +40,29 @@ TEST(TwinFields, TwinShowsTheProduct)
 
 TEST(TwinFields, CountBoxesAreNeitherConvertedNorCopied)
 {
-    for (bool imperial : {true, false})
-        for (Box count : {Box::txtNumOfBufAssys, Box::txtNumPlungers}) {
-            FakeForm form(imperial);
-            const Box typed = imperial ? count : TwinOf(count);
-            form.Fill(TwinOf(typed), "7");
-            FillResults(form);
-            form.Type(typed, "2");
-            EXPECT_EQ(form.Text(TwinOf(typed)), "7") << BoxName(typed);
-            EXPECT_TRUE(ResultsEmpty(form)) << BoxName(typed);
-        }
+    for (Box typed : {Box::txtNumOfBufAssys, Box::txtNumPlungers, Box::txtNumOfBufAssysMet, Box::txtNumPlungersMet}) {
+        SCOPED_TRACE(BoxName(typed));
+        FakeForm form(IsMetricBox(typed) ? Metric : Imperial);
+        form.Fill(TwinOf(typed), "7");
+        FillResults(form);
+        form.Type(typed, "2");
+        EXPECT_EQ(form.Text(TwinOf(typed)), "7");
+        EXPECT_TRUE(ResultsEmpty(form));
+    }
 }
 
 // Also when the new text means the same number as the old one.
 TEST(TwinFields, EveryChangeOfAnyEntryBoxEmptiesTheResults)
 {
-    for (bool imperial : {true, false})
+    for (UnitSystem system : {Imperial, Metric})
         for (const TwinPair& pair : kTwinPairs)
             for (Box box : {pair.imperial, pair.metric}) {
-                FakeForm form(imperial);
+                SCOPED_TRACE(std::string(BoxName(box)) + (system == Imperial ? " in Imperial" : " in Metric"));
+                FakeForm form(system);
                 form.Fill(box, "1");
                 FillResults(form);
                 form.Type(box, ".0");
-                EXPECT_TRUE(ResultsEmpty(form)) << BoxName(box) << " imperial=" << imperial;
+                EXPECT_TRUE(ResultsEmpty(form));
             }
 }
 
@@ -83,7 +83,7 @@ TEST(TwinFields, SpeedBeyondTheDoubleRangeIsRefusedAsTooFast)
 {
     FakeForm form;
     form.SetText(Box::txtOSDD, "1E400");
-    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages.size(), 1u);
     EXPECT_EQ(form.Text(Box::txtOSDD), "");
     EXPECT_EQ(form.Text(Box::txtOSDDMet), "0");
 }

@@ -6,8 +6,14 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+namespace sbc {
+// How a failing check shows a message box.
+inline void PrintTo(const Message& m, std::ostream* os) { *os << '"' << m.title << "\": \"" << m.prompt << '"'; }
+} // namespace sbc
 
 namespace sbc::test {
 

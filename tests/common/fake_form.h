@@ -21,7 +21,7 @@ namespace sbc::test {
 
 class FakeForm : public FormPort, public AnsweringDialogs {
 public:
-    explicit FakeForm(bool imperialMode = true) : imperial(imperialMode) {}
+    explicit FakeForm(UnitSystem system = UnitSystem::Imperial) : imperial(system == UnitSystem::Imperial) {}
 
     std::array<std::string, kBoxCount> texts{};
     bool imperial = true;

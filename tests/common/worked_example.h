@@ -1,6 +1,7 @@
 #pragma once
 // The first worked example, Imperial with the plunger carried: what the user
-// types, and the seven result boxes it must show.
+// types, and the seven result boxes it must show, in the order of
+// kResultBoxes. Every test of this example reads it here.
 
 #include "boxes.h"
 
@@ -20,11 +21,11 @@ inline constexpr std::array<BoxText, 10> kEntries = {{
 
 inline constexpr std::array<BoxText, 7> kResults = {{
     {Box::txtMinBufLoadRat, "17456.42"},
-    {Box::txtMaxBufLoadRat, "34912.84"},
     {Box::txtActBufLoadRat, "20000"},
+    {Box::txtMaxBufLoadRat, "34912.84"},
     {Box::txtMinBufLoadRatMet, "7918.0989195154"},
-    {Box::txtMaxBufLoadRatMet, "15836.1978390308"},
     {Box::txtActBufLoadRatMet, "9071.8474"},
+    {Box::txtMaxBufLoadRatMet, "15836.1978390308"},
     {Box::txtBufferGood, "GOOD!!"},
 }};
 
