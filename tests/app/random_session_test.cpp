@@ -196,8 +196,9 @@ public:
         other_.setGeometry(0, 0, 120, 80);
         for (int i = 0; i < kBoxCount; ++i)
             clickable_.push_back(w_.box(static_cast<Box>(i)));
-        for (const char* name : {"optImperial", "optMetric", "optPlungerYes", "optPlungerNo", "cmdCompute", "cmdClear"})
-            clickable_.push_back(buttons_.emplace_back(static_cast<QAbstractButton*>(w_.control(name))));
+        for (const char* name : {"optImperial", "optMetric", "optPlungerYes", "optPlungerNo"})
+            options_.push_back(w_.option(name));
+        clickable_.insert(clickable_.end(), {options_[0], options_[1], options_[2], options_[3], calculate_, clearAll_});
         untouched_.fill(true);
         last_ = Texts();
         Wire();
@@ -252,12 +253,12 @@ private:
             cleared_ = true;
             untouched_.fill(true);
         };
-        QObject::connect(buttons_[5], &QAbstractButton::clicked, &wiring_, cleared);
-        QObject::connect(buttons_[4], &QAbstractButton::clicked, &wiring_, [this] { calculated_ = true; });
-        for (int i = 0; i < 4; ++i)
-            QObject::connect(buttons_[std::size_t(i)], &QAbstractButton::toggled, &wiring_, [=, this](bool on) {
+        QObject::connect(clearAll_, &QAbstractButton::clicked, &wiring_, cleared);
+        QObject::connect(calculate_, &QAbstractButton::clicked, &wiring_, [this] { calculated_ = true; });
+        for (QAbstractButton* option : options_)
+            QObject::connect(option, &QAbstractButton::toggled, &wiring_, [=, this](bool on) {
                 optionToggled_ = true;
-                if (on && i < 2)
+                if (on && option->parentWidget() == w_.control("Frame3")) // a unit option empties every box
                     cleared();
             });
     }
@@ -365,7 +366,7 @@ private:
         switch (dice_.Below(4)) {
         case 0: PressChecked("Return"); return;
         case 1: PressChecked("Num+Enter"); return;
-        default: ClickAt(buttons_[4]);
+        default: ClickAt(calculate_);
         }
     }
 
@@ -385,7 +386,8 @@ private:
         Describe(name);
         Press(QKeySequence(name));
         const QDeadlineTimer deadline(2000);
-        auto anyDown = [this] { return std::any_of(buttons_.begin(), buttons_.end(), [](auto* b) { return b->isDown(); }); };
+        auto down = [](QAbstractButton* b) { return b->isDown(); };
+        auto anyDown = [&] { return down(calculate_) || down(clearAll_) || std::any_of(options_.begin(), options_.end(), down); };
         while (anyDown() && !deadline.hasExpired())
             QTest::qWait(5);
         if (anyDown())
@@ -573,7 +575,9 @@ private:
     long event_ = 0;
     std::deque<QString> recent_;
     std::vector<QWidget*> clickable_;
-    std::vector<QAbstractButton*> buttons_; // the options, Calculate, Clear All
+    std::vector<QAbstractButton*> options_; // the unit pair, then the plunger pair
+    QAbstractButton* calculate_ = static_cast<QAbstractButton*>(w_.control("cmdCompute"));
+    QAbstractButton* clearAll_ = static_cast<QAbstractButton*>(w_.control("cmdClear"));
     // What the window's own signals showed since the last check.
     bool entryChanged_ = false, optionToggled_ = false, cleared_ = false, calculated_ = false;
     bool mayCalculate_ = false;
@@ -603,9 +607,9 @@ private:
          }},
         {"tab", 120, [this] { PressChecked(dice_.Percent(70) ? "Tab" : "Shift+Backtab"); }},
         {"click", 110, [this] { ClickShownControl(); }},
-        {"click an option", 20, [this] { ClickAt(buttons_[dice_.Below(4)]); }},
+        {"click an option", 20, [this] { ClickAt(dice_.Of(options_)); }},
         {"calculate", 40, [this] { Calculate(); }},
-        {"clear all", 4, [this] { ClickAt(buttons_[5]); }},
+        {"clear all", 4, [this] { ClickAt(clearAll_); }},
         {"access key", 2, [this] { AccessKey(); }}, // each waits for its button's animation
         {"stroke table", 4, [this] { StrokeTable(); }},
         {"menu shortcut", 8, [this] { PressChecked(dice_.Of(kMenuShortcuts)); }},

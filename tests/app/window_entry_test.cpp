@@ -25,9 +25,8 @@ private slots:
             twins << w.box(Box::txtBufferStrokeMet)->text();
         }
         QCOMPARE(twins, QStringList({"50.8", "635", "6350"}));
-        w.Key(Qt::Key_Backspace);
-        w.Key(Qt::Key_Backspace);
-        w.Key(Qt::Key_Backspace);
+        for (int i = 0; i < 3; ++i)
+            w.Key(Qt::Key_Backspace);
         QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("0"));
 
         w.Click(w.option("optMetric"));
@@ -39,29 +38,33 @@ private slots:
     // The values and the message are the entry rules' (calc tests); here the
     // window's wiring: the keystroke that breaks the rule, the twin while the
     // message is open, the emptied speed box keeping the focus.
+    void theOilBufferRuleEmptiesTheSpeedAtTheKeystrokeThatBreaksIt_data()
+    {
+        QTest::addColumn<UnitSystem>("system");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("twinWhileOpen");
+        QTest::newRow("Imperial") << UnitSystem::Imperial << "201" << "1.02108";
+        QTest::newRow("Metric") << UnitSystem::Metric << "1.1" << "216.53543307";
+    }
     void theOilBufferRuleEmptiesTheSpeedAtTheKeystrokeThatBreaksIt()
     {
-        const struct { bool metric; const char* typed; const char* twinWhileOpen; } cases[] = {
-            {false, "201", "1.02108"}, {true, "1.1", "216.53543307"}};
-        for (const auto& c : cases) {
-            Window w(c.metric);
-            const Box speed = c.metric ? Box::txtOSDDMet : Box::txtOSDD;
-            const Box twin = c.metric ? Box::txtOSDD : Box::txtOSDDMet;
-            QStringList twinWhileOpen;
-            w.dialogs.onMessage = [&](const Message&) { twinWhileOpen << w.box(twin)->text(); };
-            w.ClickBox(speed);
-            w.Type(QString(c.typed).chopped(1));
-            QVERIFY(w.dialogs.messages.empty());
-            w.Type(QString(c.typed).right(1));
-            QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
-            QCOMPARE(w.dialogs.messages[0].title, std::string("Oil Buffer Required"));
-            QCOMPARE(w.dialogs.messages[0].prompt, std::string(c.metric ? "For speeds over 1 MPS an oil buffer is required."
-                                                                        : "For speeds over 200 FPM an oil buffer is required."));
-            QCOMPARE(twinWhileOpen, QStringList({c.twinWhileOpen}));
-            QCOMPARE(w.box(speed)->text(), QString());
-            QCOMPARE(w.box(twin)->text(), QString("0"));
-            QCOMPARE(w.focusName(), ToQString(BoxName(speed)));
-        }
+        QFETCH(UnitSystem, system);
+        QFETCH(QString, typed);
+        QFETCH(QString, twinWhileOpen);
+        Window w(system);
+        const Box speed = PairOf(Quantity::Speed).BoxIn(system);
+        const Box twin = PairOf(Quantity::Speed).BoxIn(OtherSystem(system));
+        QStringList twinSeen;
+        w.dialogs.onMessage = [&](const Message&) { twinSeen << w.box(twin)->text(); };
+        w.ClickBox(speed);
+        w.Type(typed.chopped(1));
+        QVERIFY(w.dialogs.messages.empty());
+        w.Type(typed.right(1));
+        QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(twinSeen, QStringList({twinWhileOpen}));
+        QCOMPARE(w.box(speed)->text(), QString());
+        QCOMPARE(w.box(twin)->text(), QString("0"));
+        QCOMPARE(w.focusName(), ToQString(BoxName(speed)));
     }
 
     void leavingTheStrokeBoxRefusesAShortStroke()
@@ -82,25 +85,30 @@ private slots:
 
     // A click into the other system's locked box and out again refuses
     // nothing: both stroke boxes keep their text.
+    void clickingThroughTheOtherSystemsBoxesChecksNothing_data()
+    {
+        QTest::addColumn<UnitSystem>("system");
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("stroke");
+        QTest::addColumn<Box>("other");
+        QTest::newRow("Imperial") << UnitSystem::Imperial << "100" << "1.5" << Box::txtOSDDMet;
+        QTest::newRow("Metric") << UnitSystem::Metric << "0.5" << "38" << Box::txtBufferStroke;
+    }
     void clickingThroughTheOtherSystemsBoxesChecksNothing()
     {
-        const struct { bool metric; const char* speed; const char* stroke; Box other; } cases[] = {
-            {false, "100", "1.5", Box::txtOSDDMet},
-            {true, "0.5", "38", Box::txtBufferStroke},
-        };
-        for (const auto& c : cases) {
-            Window w(c.metric);
-            const Box speed = c.metric ? Box::txtOSDDMet : Box::txtOSDD;
-            const Box stroke = c.metric ? Box::txtBufferStrokeMet : Box::txtBufferStroke;
-            w.TypeInto(speed, c.speed);
-            w.TypeInto(stroke, c.stroke);
-            const QString strokes = w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text();
-            w.ClickBox(c.other);
-            w.ClickBox(Box::txtRatedLoad);
-            QVERIFY(w.dialogs.messages.empty());
-            QCOMPARE(w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text(), strokes);
-            QCOMPARE(w.focusName(), QString("txtRatedLoad"));
-        }
+        QFETCH(UnitSystem, system);
+        QFETCH(QString, speed);
+        QFETCH(QString, stroke);
+        QFETCH(Box, other);
+        Window w(system);
+        w.TypeInto(PairOf(Quantity::Speed).BoxIn(system), speed);
+        w.TypeInto(PairOf(Quantity::Stroke).BoxIn(system), stroke);
+        const QString strokes = w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text();
+        w.ClickBox(other);
+        w.ClickBox(Box::txtRatedLoad);
+        QVERIFY(w.dialogs.messages.empty());
+        QCOMPARE(w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text(), strokes);
+        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
     }
 
     void losingTheWindowsActivationChecksNothing()

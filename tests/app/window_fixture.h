@@ -25,13 +25,13 @@ struct Window : WindowDriver {
     RecordingPrintService print;
     std::unique_ptr<frmMain> form;
 
-    explicit Window(bool metric = false)
+    explicit Window(UnitSystem system = UnitSystem::Imperial)
     {
         form = std::make_unique<frmMain>(&dialogs, &print);
         Drive(form.get());
         form->show();
         Activate();
-        if (metric)
+        if (system == UnitSystem::Metric)
             Click(option("optMetric"));
     }
 

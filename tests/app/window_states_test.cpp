@@ -77,27 +77,34 @@ private slots:
 
     // Typed entries, a result and No; then a change of unit system or Clear
     // All empties every box but txtID, returns to Yes and focuses the speed box.
+    void changingTheUnitOrClearAllEmptiesEveryBoxAndReturnsToYes_data()
+    {
+        QTest::addColumn<UnitSystem>("start");
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<int>("state");
+        QTest::newRow("to Metric") << UnitSystem::Imperial << "optMetric" << 2;
+        QTest::newRow("to Imperial") << UnitSystem::Metric << "optImperial" << 0;
+        QTest::newRow("Clear All in Imperial") << UnitSystem::Imperial << "cmdClear" << 0;
+        QTest::newRow("Clear All in Metric") << UnitSystem::Metric << "cmdClear" << 2;
+    }
     void changingTheUnitOrClearAllEmptiesEveryBoxAndReturnsToYes()
     {
-        const struct { bool startMetric; const char* click; int state; const char* focus; } cases[] = {
-            {false, "optMetric", 2, "txtOSDDMet"}, {true, "optImperial", 0, "txtOSDD"},
-            {false, "cmdClear", 0, "txtOSDD"},     {true, "cmdClear", 2, "txtOSDDMet"},
-        };
-        for (const auto& c : cases) {
-            Window w(c.startMetric);
-            w.TypeInto(Box::txtID, "Car 4");
-            for (const TwinPair& pair : kTwinPairs)
-                if (Box b = c.startMetric ? pair.metric : pair.imperial; w.box(b)->isVisible())
-                    w.TypeInto(b, "1");
-            w.Click(w.option("optPlungerNo"));
-            w.box(Box::txtMinBufLoadRat)->setText("17456.42"); // as a calculation would leave it
-            w.Click(w.control(c.click));
-            for (int i = 1; i < kBoxCount; ++i)
-                QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), qPrintable(c.click + QString(" ") + BoxName(static_cast<Box>(i)).data()));
-            QCOMPARE(w.box(Box::txtID)->text(), QString("Car 4"));
-            CheckState(w, c.state);
-            QCOMPARE(w.focusName(), QString(c.focus));
-        }
+        QFETCH(UnitSystem, start);
+        QFETCH(QString, click);
+        QFETCH(int, state);
+        Window w(start);
+        w.TypeInto(Box::txtID, "Car 4");
+        for (const TwinPair& pair : kTwinPairs)
+            if (Box b = pair.BoxIn(start); w.box(b)->isVisible())
+                w.TypeInto(b, "1");
+        w.Click(w.option("optPlungerNo"));
+        w.box(Box::txtMinBufLoadRat)->setText("1234"); // as a calculation would leave it
+        w.Click(w.control(qPrintable(click)));
+        for (int i = 1; i < kBoxCount; ++i)
+            QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), BoxName(static_cast<Box>(i)).data());
+        QCOMPARE(w.box(Box::txtID)->text(), QString("Car 4"));
+        CheckState(w, state);
+        QCOMPARE(w.focusName(), state == 0 ? QString("txtOSDD") : QString("txtOSDDMet"));
     }
 
     // The order shows in what the window does on the way: an emptied

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -51,12 +51,7 @@ FakeForm FormWith(const Example& example, const Texts& overrides = {})
 }
 
 using Results = std::array<std::string, 7>; // in the order of kResultBoxes
-const Results kWorkedResults = [] {
-    Results results;
-    std::transform(worked_example::kResults.begin(), worked_example::kResults.end(), results.begin(),
-                   [](const auto& result) { return result.second; });
-    return results;
-}();
+const Results kWorkedResults = std::apply([](auto... r) { return Results{r.second...}; }, worked_example::kResults);
 
 struct Calculation {
     const char* name;

@@ -305,11 +305,8 @@ void ExpectRounded(std::optional<T> (*round)(double), const std::vector<std::pai
     for (const auto& [value, expected] : rows) {
         const std::optional<T> result = round(value);
         EXPECT_EQ(result, expected) << std::hexfloat << value;
-        // A single's zero has a sign that == does not see; an integer's has none.
-        if constexpr (std::is_floating_point_v<T>) {
-            if (result && expected) {
-                EXPECT_EQ(std::signbit(*result), std::signbit(*expected)) << value;
-            }
+        if constexpr (std::is_floating_point_v<T>) { // a zero's sign, which == does not see; integers have none
+            EXPECT_TRUE(!result || !expected || std::signbit(*result) == std::signbit(*expected)) << value;
         }
     }
 }

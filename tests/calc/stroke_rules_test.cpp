@@ -157,10 +157,7 @@ std::string Blanks(std::size_t count) { return std::string(count, ' '); }
 
 std::string Lines(std::initializer_list<std::string> lines)
 {
-    std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\r\n") + line;
-    return text;
+    return JoinMessageLines(std::vector<std::string_view>(lines.begin(), lines.end()));
 }
 
 TEST(StrokeTable, ShowsTheSelectedSystemsTable)

@@ -30,8 +30,7 @@ inline std::vector<std::string> Texts(const std::vector<ReportLine>& lines)
 inline ReportCounts CountsOf(std::int16_t assemblies, std::int16_t plungers)
 {
     ReportCounts counts;
-    counts[Quantity::BufferCount] = assemblies;
-    counts[Quantity::PlungerCount] = plungers;
+    counts[Quantity::BufferCount] = assemblies, counts[Quantity::PlungerCount] = plungers;
     return counts;
 }
 

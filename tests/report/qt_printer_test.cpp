@@ -98,7 +98,9 @@ TEST_F(QtPrinting, ReportLosesNoLineAcrossPagesOnLetterAndA4)
         const QString pdf = Pdf(name);
         PrintReport(pdf, page);
         const std::vector<PdfPage> pages = ReadPages(PDFTOTEXT, pdf, kMargin);
-        ASSERT_EQ(pages.size(), 2u) << "fourteen-point lines do not fit one page";
+        EXPECT_EQ(pages.size(), 2u) << "fourteen-point lines do not fit one page";
+        if (pages.size() != 2u)
+            continue;
 
         std::vector<std::string> printed;
         for (const PdfPage& sheet : pages) {
