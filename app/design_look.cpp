@@ -25,17 +25,21 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 void ApplyDesignLook()
 {
-    // The design's font is not on Linux desktops; Liberation Sans has the
-    // same metrics, while the usual fallback (DejaVu) is wider and clips the
-    // captions. The report's font is mapped by the print layer.
+    // The design's font is Windows' own and not on Linux desktops; where it
+    // is missing, Liberation Sans has the same metrics, while the usual
+    // fallback (DejaVu) is wider and clips the captions. The report's font is
+    // mapped by the print layer.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
 
-    // Fusion with its own light palette: a dark desktop theme must not turn
-    // the white and yellow boxes dark or the black captions invisible.
+#ifndef Q_OS_WIN
+    // On Linux desktops, Fusion with its own light palette: a dark desktop
+    // theme must not turn the white and yellow boxes dark or the black
+    // captions invisible. Windows keeps its native style and light palette.
     if (QStyle* fusion = QStyleFactory::create("Fusion")) {
         QApplication::setStyle(fusion);
         QApplication::setPalette(fusion->standardPalette());
     }
+#endif
 }
 
 } // namespace sbc

@@ -3,11 +3,20 @@ include(GNUInstallDirs)
 
 # A windowed program: no console window on Windows, an app bundle on macOS.
 set_target_properties(spring-buffer-calculator PROPERTIES WIN32_EXECUTABLE ON MACOSX_BUNDLE ON)
+# On Windows the program and its libraries share one folder, as Windows
+# programs have them.
+if(WIN32)
+  set(sbc_program_dir .)
+else()
+  set(sbc_program_dir ${CMAKE_INSTALL_BINDIR})
+endif()
 install(TARGETS spring-buffer-calculator
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  RUNTIME DESTINATION ${sbc_program_dir}
   BUNDLE DESTINATION .)
 
-if(WIN32 OR APPLE)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows/windows.cmake)
+elseif(APPLE)
   include(${CMAKE_CURRENT_LIST_DIR}/deploy_qt.cmake)
 elseif(UNIX)
   include(${CMAKE_CURRENT_LIST_DIR}/desktop_entry.cmake)

@@ -36,3 +36,44 @@ qtest_total() {
   echo "total: $qtest_passed passed, $qtest_failed failed, $qtest_skipped skipped"
   [ "$qtest_failed" -eq 0 ]
 }
+
+# An X11 desktop: Xvfb on a free display (it writes the number once it
+# accepts clients) and openbox on it, its logs in folder $1. Exports DISPLAY;
+# stop_servers ends both. One failure to come up gets a second try, with
+# both servers' logs shown; a second failure fails the stage.
+xvfb_pid='' openbox_pid=''
+start_x11_desktop() {
+  try_x11_desktop "$1" || { stop_servers; echo "trying once more"; try_x11_desktop "$1"; } \
+    || { echo "Xvfb with openbox did not come up" >&2; exit 1; }
+}
+
+# True once the window manager names the current desktop.
+try_x11_desktop() {
+  local dir="$1" display_fd
+  : >"$dir/display"
+  exec {display_fd}>"$dir/display"
+  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec {display_fd}>&-
+  for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.1; done
+  if [ ! -s "$dir/display" ]; then
+    echo "Xvfb did not start:"; cat "$dir/xvfb.log"
+    return 1
+  fi
+  DISPLAY=":$(head -1 "$dir/display")"
+  export DISPLAY
+  openbox --sm-disable >"$dir/openbox.log" 2>&1 &
+  openbox_pid=$!
+  for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "openbox did not start on $DISPLAY:"; cat "$dir/openbox.log"
+  echo "Xvfb's log:"; cat "$dir/xvfb.log"
+  ls -la /tmp/.X11-unix 2>&1 || true
+  return 1
+}
+
+stop_servers() {
+  [ -z "$openbox_pid" ] || kill "$openbox_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  wait "$openbox_pid" "$xvfb_pid" 2>/dev/null || true
+  openbox_pid='' xvfb_pid=''
+}

@@ -12,49 +12,8 @@ build=build
 build_window_tests "$build"
 
 tmp=$(mktemp -d)
-xvfb_pid='' openbox_pid=''
-cleanup() {
-  stop_servers
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-# Starts Xvfb on a free display (it writes the number once it accepts
-# clients) and openbox on it; true once the window manager names the current
-# desktop. On failure both logs are shown.
-start_servers() {
-  : >"$tmp/display"
-  exec {display_fd}>"$tmp/display"
-  Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec {display_fd}>&-
-  for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
-  if [ ! -s "$tmp/display" ]; then
-    echo "Xvfb did not start:"; cat "$tmp/xvfb.log"
-    return 1
-  fi
-  DISPLAY=":$(head -1 "$tmp/display")"
-  export DISPLAY
-  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-  openbox_pid=$!
-  for _ in $(seq 100); do xdotool get_desktop >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "openbox did not start on $DISPLAY:"; cat "$tmp/openbox.log"
-  echo "Xvfb's log:"; cat "$tmp/xvfb.log"
-  ls -la /tmp/.X11-unix 2>&1 || true
-  return 1
-}
-
-stop_servers() {
-  [ -z "$openbox_pid" ] || kill "$openbox_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  openbox_pid='' xvfb_pid=''
-}
-
-# A second try, for a server that failed to come up once; a second failure
-# fails the stage.
-start_servers || { stop_servers; echo "trying once more"; start_servers; } \
-  || { echo "Xvfb with openbox did not come up" >&2; exit 1; }
+trap 'stop_servers; rm -rf "$tmp"' EXIT
+start_x11_desktop "$tmp"
 
 export QT_QPA_PLATFORM=xcb
 export SBC_SCREENSHOTS="$PWD/$build/screenshots"

@@ -28,6 +28,10 @@
 #include <functional>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace sbc::test {
 
 inline QString Platform() { return QGuiApplication::platformName(); }
@@ -92,6 +96,7 @@ public:
     std::vector<SeenBox> seen;
     QString inputAnswer;       // typed into the Elevator ID box, which is then accepted
     bool answerWithServerKeys = false; // a message box is closed by a Return from the server
+    bool acceptPrint = false;          // the Print dialog is answered with Print, not Cancel
     std::function<void()> whileOpen;
 
     DesktopWindow()
@@ -165,17 +170,21 @@ private:
     void AnswerOpenBox()
     {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered_ || !modal->isVisible())
+        if (!modal || modal == answered_)
             return;
-        if (modal != waitingFor_) {
-            waitingFor_ = modal;
-            waiting_.start();
+#ifdef Q_OS_WIN
+        // Windows' own Print dialog is no widget: while it is open Qt holds
+        // an invisible modal widget, and the dialog is a window of this thread.
+        if (!modal->isVisible()) {
+            AnswerNativePrintDialog(modal);
+            return;
         }
-        const bool activated = QApplication::activeWindow() == modal;
-        if (!activated && waiting_.elapsed() < 5000)
+#endif
+        if (!modal->isVisible())
             return;
-        if (!activated)
-            neverActivated_ << modal->windowTitle();
+        const bool activated = QApplication::activeWindow() == modal;
+        if (!WaitedForActivation(modal, activated))
+            return;
         answered_ = modal;
         SeenBox b;
         b.title = modal->windowTitle();
@@ -202,9 +211,57 @@ private:
             input->setTextValue(inputAnswer);
             input->accept();
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-            dialog->reject(); // the Print dialog: Cancel
+            if (acceptPrint)
+                dialog->accept();
+            else
+                dialog->reject();
         }
     }
+
+    // True once `modal` has the activation, or has been waited for long
+    // enough: then it is noted as never activated, and answered all the same.
+    bool WaitedForActivation(QWidget* modal, bool activated)
+    {
+        if (modal != waitingFor_) {
+            waitingFor_ = modal;
+            waiting_.start();
+        }
+        if (!activated && waiting_.elapsed() < 5000)
+            return false;
+        if (!activated)
+            neverActivated_ << modal->windowTitle();
+        return true;
+    }
+
+#ifdef Q_OS_WIN
+    void AnswerNativePrintDialog(QWidget* modal)
+    {
+        HWND dialog = nullptr;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM found) -> BOOL {
+                wchar_t name[16] = {};
+                GetClassNameW(window, name, 16);
+                if (!IsWindowVisible(window) || std::wstring_view(name) != L"#32770")
+                    return TRUE;
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog || !WaitedForActivation(modal, GetForegroundWindow() == dialog))
+            return;
+        answered_ = modal;
+        wchar_t title[128] = {};
+        GetWindowTextW(dialog, title, 128);
+        SeenBox b{"print", QString::fromWCharArray(title), {}, {}};
+        if (QWidget* f = form.focusWidget())
+            b.windowFocus = f->objectName();
+        seen.push_back(b);
+        if (whileOpen)
+            whileOpen();
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(acceptPrint ? IDOK : IDCANCEL, BN_CLICKED), 0);
+    }
+#endif
 
     QTimer answering_;
     QPointer<QWidget> answered_;

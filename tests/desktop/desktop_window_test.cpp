@@ -6,7 +6,12 @@
 #include "desktop_fixture.h"
 #include "worked_example.h"
 
+#include "report_lines.h"
+
 #include <QAction>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPrinter>
 
 using namespace sbc;
 using namespace sbc::test;
@@ -17,6 +22,53 @@ const QString kShortStroke = "Buffer stroke is too short!";
 const QString kMissingEntry = "Did you make an entry in all the appropriate fields?";
 
 std::string Name(Box b) { return std::string(BoxName(b)); }
+
+// Where SBC_PRINT_CHECK names a folder (scripts/test-windows.sh), Print Data
+// and Print Form go to the default printer for real, and the report's lines
+// and the pages they take there are left in that folder, for the stage to
+// compare with what the printer received.
+void PrintForTheCheck(DesktopWindow& w)
+{
+    const QString folder = qEnvironmentVariable("SBC_PRINT_CHECK");
+    if (folder.isEmpty())
+        return;
+    w.acceptPrint = true;
+    w.inputAnswer = "Car 7";
+    w.PrintData();
+    QCOMPARE(w.seen.size(), std::size_t(2));
+    QCOMPARE(w.seen[1].kind, QString("print"));
+    w.WaitActive();
+    ReportCounts counts;
+    counts[Quantity::BufferCount] = static_cast<std::int16_t>(w.box(Box::txtNumOfBufAssys)->text().toInt());
+    counts[Quantity::PlungerCount] = static_cast<std::int16_t>(w.box(Box::txtNumPlungers)->text().toInt());
+    const std::vector<ReportLine> report = BuildDataReport(w.form, counts);
+    // Each page as full as its printable height holds, as the default printer gives it.
+    QPrinter printer(QPrinter::HighResolution);
+    const double height = printer.pageRect(QPrinter::DevicePixel).height();
+    int pages = 1;
+    double top = 0;
+    QFile lines(folder + "/report.txt");
+    QVERIFY(lines.open(QIODevice::WriteOnly | QIODevice::Text));
+    for (const ReportLine& line : report) {
+        lines.write((line.text + "\n").c_str());
+        QFont font(QString::fromUtf8(kReportFont.data(), kReportFont.size()));
+        font.setPointSizeF(line.points);
+        font.setBold(line.bold);
+        const double lineHeight = QFontMetricsF(font, &printer).lineSpacing();
+        if (top > 0 && top + lineHeight > height) {
+            ++pages;
+            top = 0;
+        }
+        top += lineHeight;
+    }
+    QFile pageCount(folder + "/report-pages.txt");
+    QVERIFY(pageCount.open(QIODevice::WriteOnly) && pageCount.write(QByteArray::number(pages)) > 0);
+    w.form.findChild<QAction*>("mnuPrintForm")->trigger();
+    QCOMPARE(w.seen.size(), std::size_t(3));
+    w.WaitActive();
+    w.acceptPrint = false;
+    w.seen.clear();
+}
 
 void CheckResultsEmpty(const DesktopWindow& w)
 {
@@ -124,6 +176,7 @@ private slots:
         for (const auto& [b, text] : worked_example::kResults)
             QCOMPARE(w.box(b)->text(), QString(text));
         w.Screenshot("worked-example");
+        PrintForTheCheck(w);
 
         w.Click(w.control("cmdClear"));
         for (int i = 0; i < kBoxCount; ++i)

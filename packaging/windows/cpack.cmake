@@ -1,0 +1,23 @@
+# The portable ZIP and the NSIS installer: `cpack -G "ZIP;NSIS"`.
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_FILE_NAME spring-buffer-calculator-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${SBC_PRODUCT_NAME}")
+# The Start-menu entry, in a folder of the product's name.
+set(CPACK_PACKAGE_EXECUTABLES spring-buffer-calculator "${SBC_PRODUCT_NAME}")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_PACKAGE_NAME "${SBC_PRODUCT_NAME}")
+set(CPACK_NSIS_DISPLAY_NAME "${SBC_PRODUCT_NAME}")
+set(CPACK_NSIS_INSTALLED_ICON_NAME spring-buffer-calculator.exe)
+if(SBC_WINDOWS_ICON)
+  set(CPACK_NSIS_MUI_ICON ${SBC_WINDOWS_ICON})
+  set(CPACK_NSIS_MUI_UNIICON ${SBC_WINDOWS_ICON})
+endif()
+# A 64-bit installer into the 64-bit Program Files. makensis makes a 32-bit
+# one by default, which a 64-bit-only Windows (or Wine) cannot start.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# The uninstaller removes the product's registry key but not its vendor's,
+# left empty; take that too.
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")

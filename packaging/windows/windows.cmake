@@ -1,0 +1,48 @@
+# The Windows program: its icon, version and manifest, and beside it the Qt
+# and MinGW libraries it loads. A Qt built from source has no windeployqt,
+# so the libraries are named here: the four Qt modules, the windows platform
+# plugin and the native (windowsvista) style.
+set(SBC_PRODUCT_NAME "Spring Buffer Reaction Calculator")
+set(SBC_WINDOWS_ICON "" CACHE FILEPATH
+  "The program's icon as an .ico file, drawn by the Linux build's icon tool (scripts/package-windows.sh makes it)")
+if(SBC_WINDOWS_ICON)
+  set(SBC_RC_ICON "IDI_ICON1 ICON \"${SBC_WINDOWS_ICON}\"")
+else()
+  message(WARNING "SBC_WINDOWS_ICON is not set: the program has no icon in Explorer and the Start menu")
+  set(SBC_RC_ICON "")
+endif()
+set(SBC_RC_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/app.manifest)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/version.rc.in ${CMAKE_BINARY_DIR}/packaging/version.rc @ONLY)
+target_sources(spring-buffer-calculator PRIVATE ${CMAKE_BINARY_DIR}/packaging/version.rc)
+
+set(sbc_beside_program)
+foreach(module Core Gui Widgets PrintSupport)
+  install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
+  list(APPEND sbc_beside_program $<TARGET_FILE_NAME:Qt6::${module}>)
+endforeach()
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+list(APPEND sbc_beside_program platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
+  styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>)
+if(MINGW)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+      OUTPUT_VARIABLE sbc_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${sbc_dll}")
+      message(FATAL_ERROR "MinGW's ${dll} not found by ${CMAKE_CXX_COMPILER}")
+    endif()
+    install(FILES ${sbc_dll} DESTINATION .)
+    list(APPEND sbc_beside_program ${dll})
+  endforeach()
+endif()
+# `cmake --install --strip` (and CPack) strip the program only; the libraries
+# beside it are stripped too, to less than half their size.
+if(CMAKE_STRIP)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      foreach(file ${sbc_beside_program})
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\"
+          COMMAND_ERROR_IS_FATAL ANY)
+      endforeach()
+    endif()")
+endif()

@@ -1,0 +1,98 @@
+# Qt for Windows, cross-built with MinGW-w64 from Debian's own qt6-base
+# source, and GoogleTest from Debian's googletest source with the same
+# compilers. Sourced after deps.sh, from the project's root. Each is built
+# once into a cache outside the checkout (SBC_WINDOWS_CACHE), in a folder
+# named by its version and a digest of its options, so later runs reuse it.
+WINDOWS_PACKAGES=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix
+                  binutils-mingw-w64-x86-64 googletest nsis zip imagemagick)
+WINDOWS_TOOLCHAIN=$PWD/packaging/windows/mingw-toolchain.cmake
+WINDOWS_CACHE=${SBC_WINDOWS_CACHE:-/var/cache/spring-buffer-calculator-windows}
+
+# Only what the program and its tests use. Debian's source has no wintab.h
+# (removed as non-free), hence no tablet events; with DirectWrite,
+# Qt6PrintSupport.dll does not link (QWindowsFontEngineDirectWrite::createHFONT),
+# so fonts go through GDI.
+WINDOWS_QT_OPTIONS=(-release -shared -xplatform win32-g++ -qt-host-path /usr
+  -nomake examples -nomake tests -no-opengl -no-icu -no-dbus -no-freetype
+  -no-fontconfig -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -no-libjpeg
+  -no-feature-tabletevent -no-feature-directwrite -no-feature-directwrite3
+  -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent)
+
+# A short digest of everything that shapes a build, for its cache folder's name.
+options_digest() {
+  { printf '%s\n' "$@"; cat "$WINDOWS_TOOLCHAIN"; } | sha256sum | cut -c1-10
+}
+
+# Runs a long build step quietly into a log, showing the log's end on failure.
+logged() {
+  local log="$1"; shift
+  if ! "$@" >>"$log" 2>&1; then
+    tail -n 60 "$log" >&2
+    echo "Failed: $* (log: $log)" >&2
+    return 1
+  fi
+}
+
+# apt-get source needs a deb-src entry beside each deb entry.
+ensure_deb_src() {
+  grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
+  local f
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" > "/etc/apt/sources.list.d/src-$(basename "$f")"
+  done
+  if [ -f /etc/apt/sources.list ]; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/src-sources.list
+  fi
+  apt-get update -qq
+}
+
+# Sets WINDOWS_QT to the prefix of Qt for Windows, building it when the cache
+# lacks it (about 30 minutes on two cores).
+ensure_windows_qt() {
+  local version key work src
+  version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+  key=$(options_digest "$version" "${WINDOWS_QT_OPTIONS[@]}")
+  WINDOWS_QT="$WINDOWS_CACHE/qt-${version%%+*}-$key"
+  [ -f "$WINDOWS_QT/.complete" ] && return
+  echo "Building Qt $version for Windows into $WINDOWS_QT (log: $WINDOWS_CACHE/qt-$key.log)"
+  work="$WINDOWS_CACHE/work-qt-$key"
+  rm -rf "$work" "$WINDOWS_QT" "$WINDOWS_CACHE/qt-$key.log"
+  mkdir -p "$work/build"
+  ensure_deb_src
+  (cd "$work" && logged "$WINDOWS_CACHE/qt-$key.log" apt-get source -q "qt6-base=$version")
+  src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+  (cd "$work/build" &&
+    logged "$WINDOWS_CACHE/qt-$key.log" "$src/configure" -prefix "$WINDOWS_QT" "${WINDOWS_QT_OPTIONS[@]}" -- \
+      -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
+      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
+    logged "$WINDOWS_CACHE/qt-$key.log" cmake --build . --parallel "$(nproc)" &&
+    logged "$WINDOWS_CACHE/qt-$key.log" cmake --install .)
+  touch "$WINDOWS_QT/.complete"
+  rm -rf "$work"
+}
+
+# Sets WINDOWS_GTEST to the prefix of GoogleTest and GoogleMock for Windows.
+ensure_windows_gtest() {
+  local version key
+  version=$(dpkg-query -W -f='${Version}' googletest)
+  key=$(options_digest "$version")
+  WINDOWS_GTEST="$WINDOWS_CACHE/googletest-$version-$key"
+  [ -f "$WINDOWS_GTEST/.complete" ] && return
+  rm -rf "$WINDOWS_GTEST" "$WINDOWS_CACHE/work-gtest"
+  logged "$WINDOWS_CACHE/googletest.log" cmake -S /usr/src/googletest -B "$WINDOWS_CACHE/work-gtest" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$WINDOWS_GTEST" -Dgtest_disable_pthreads=OFF
+  logged "$WINDOWS_CACHE/googletest.log" cmake --build "$WINDOWS_CACHE/work-gtest" --parallel "$(nproc)"
+  logged "$WINDOWS_CACHE/googletest.log" cmake --install "$WINDOWS_CACHE/work-gtest"
+  touch "$WINDOWS_GTEST/.complete"
+  rm -rf "$WINDOWS_CACHE/work-gtest"
+}
+
+# Running and checking the Windows program on this machine: Wine in an X11
+# desktop; a CUPS daemon whose queues Wine lists as Windows printers; and,
+# since Wine's PostScript driver keeps no text a tool could read, the printed
+# pages rendered by Ghostscript and read back by Tesseract's OCR.
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb openbox xdotool cups ghostscript tesseract-ocr)
+
+# A path of this machine as Wine's programs see it, on drive Z:.
+windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
