@@ -30,6 +30,12 @@ void ApplyDesignLook()
     // fallback (DejaVu) is wider and clips the captions. The report's font is
     // mapped by the print layer.
     QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    // The menus and message boxes take the system's font, on Windows the
+    // dialog alias "MS Shell Dlg" (2), which Windows maps to Tahoma. Where no
+    // face answers to it (Wine without Windows' own fonts), Qt would take the
+    // first face it knows, a serif one.
+    for (const char* alias : {"MS Shell Dlg", "MS Shell Dlg 2"})
+        QFont::insertSubstitutions(alias, {"Tahoma", "Liberation Sans"});
 
 #ifndef Q_OS_WIN
     // On Linux desktops, Fusion with its own light palette: a dark desktop

@@ -31,6 +31,7 @@ if [ "${SBC_WINDOWS_TESTS:-0}" = 1 ]; then
   # ctest runs each test program through Wine, and lists the GoogleTest
   # cases then, not at build time.
   tests=(-DBUILD_TESTING=ON -DCMAKE_PREFIX_PATH="$WINDOWS_GTEST" -DCMAKE_CROSSCOMPILING_EMULATOR=wine
+         -DSBC_TEST_QPA_PLATFORM=windows
          -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST)
 fi
 "$WINDOWS_QT/bin/qt-cmake" -S . -B "$out/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \

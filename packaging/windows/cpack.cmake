@@ -1,5 +1,7 @@
 # The portable ZIP and the NSIS installer: `cpack -G "ZIP;NSIS"`.
 set(CPACK_GENERATOR ZIP NSIS)
+# Values reach the NSIS script as written, backslashes and dollar signs included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_FILE_NAME spring-buffer-calculator-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${SBC_PRODUCT_NAME}")
 # The Start-menu entry, in a folder of the product's name.

@@ -169,21 +169,15 @@ private:
     // it is noted and closed all the same, so that the test fails, not hangs.
     void AnswerOpenBox()
     {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered_)
-            return;
 #ifdef Q_OS_WIN
-        // Windows' own Print dialog is no widget: while it is open Qt holds
-        // an invisible modal widget, and the dialog is a window of this thread.
-        if (!modal->isVisible()) {
-            AnswerNativePrintDialog(modal);
+        if (AnswerNativeDialog())
             return;
-        }
 #endif
-        if (!modal->isVisible())
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered_ || !modal->isVisible())
             return;
         const bool activated = QApplication::activeWindow() == modal;
-        if (!WaitedForActivation(modal, activated))
+        if (!WaitedForActivation(modal, modal->windowTitle(), activated))
             return;
         answered_ = modal;
         SeenBox b;
@@ -218,23 +212,25 @@ private:
         }
     }
 
-    // True once `modal` has the activation, or has been waited for long
+    // True once `box` has the activation, or has been waited for long
     // enough: then it is noted as never activated, and answered all the same.
-    bool WaitedForActivation(QWidget* modal, bool activated)
+    bool WaitedForActivation(const void* box, const QString& title, bool activated)
     {
-        if (modal != waitingFor_) {
-            waitingFor_ = modal;
+        if (box != waitingFor_) {
+            waitingFor_ = box;
             waiting_.start();
         }
         if (!activated && waiting_.elapsed() < 5000)
             return false;
         if (!activated)
-            neverActivated_ << modal->windowTitle();
+            neverActivated_ << title;
         return true;
     }
 
 #ifdef Q_OS_WIN
-    void AnswerNativePrintDialog(QWidget* modal)
+    // Windows' own Print dialog is no widget but a dialog window of this
+    // thread; Qt's timers go on running while it is open. True while one is open.
+    bool AnswerNativeDialog()
     {
         HWND dialog = nullptr;
         EnumThreadWindows(
@@ -248,24 +244,28 @@ private:
                 return FALSE;
             },
             reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog || !WaitedForActivation(modal, GetForegroundWindow() == dialog))
-            return;
-        answered_ = modal;
+        if (!dialog || dialog == nativeAnswered_)
+            return dialog != nullptr;
         wchar_t title[128] = {};
         GetWindowTextW(dialog, title, 128);
         SeenBox b{"print", QString::fromWCharArray(title), {}, {}};
+        if (!WaitedForActivation(dialog, b.title, GetForegroundWindow() == dialog))
+            return true;
+        nativeAnswered_ = dialog;
         if (QWidget* f = form.focusWidget())
             b.windowFocus = f->objectName();
         seen.push_back(b);
         if (whileOpen)
             whileOpen();
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(acceptPrint ? IDOK : IDCANCEL, BN_CLICKED), 0);
+        return true;
     }
+    HWND nativeAnswered_ = nullptr;
 #endif
 
     QTimer answering_;
     QPointer<QWidget> answered_;
-    QPointer<QWidget> waitingFor_;
+    const void* waitingFor_ = nullptr; // compared only, never followed
     QElapsedTimer waiting_;
     QStringList neverActivated_;
 };
