@@ -135,7 +135,8 @@ private slots:
     void aShortStrokeFoundByClickingCalculateLeavesNoButtonDown()
     {
         if (Platform() != "xcb" || !ServerKeys::Available())
-            QSKIP("needs the X server's pointer (xdotool); the headless compositor here has no pointer");
+            QSKIP("needs the X server's pointer (xdotool); a headless compositor has none, and a Windows "
+                  "program cannot run xdotool");
         DesktopWindow w;
         w.TypeInto(Box::txtOSDD, "120");
         w.TypeInto(Box::txtBufferStroke, "2");
@@ -244,7 +245,8 @@ private slots:
     void serverKeysGoWhereTheFocusIsAfterEachBox()
     {
         if (!ServerKeys::Available())
-            QSKIP("no display server to send keys through (xdotool on X11, wtype on Wayland)");
+            QSKIP("no display server to send keys through (xdotool on X11, wtype on Wayland; neither runs "
+                  "from a Windows program)");
         DesktopWindow w;
         w.answerWithServerKeys = true;
         w.form.SetFocus(Box::txtOSDD);
