@@ -204,7 +204,7 @@ void ComputeWithoutPlunger(FormPort& form)
 // box empty, which the calculation then reports as a missing entry.
 void Calculate(FormPort& form)
 {
-    CheckStroke(form);
+    SelectedStrokeCheck(form);
     if (form.PlungerYes())
         ComputeWithPlunger(form);
     else

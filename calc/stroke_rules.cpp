@@ -106,7 +106,30 @@ std::string TableText(const StrokeRules& rules)
     return JoinMessageLines(lines);
 }
 
+// An empty stroke box is never checked; that is also what ends the round
+// trip when the refusal puts the focus back into the emptied box.
+void CheckStroke(FormPort& form, const StrokeRules& rules)
+{
+    if (form.Text(rules.stroke).empty())
+        return;
+    const StrokeBand* band = FindBand(rules, NumberFromText(form.Text(rules.speed)));
+    if (band && NumberFromText(form.Text(rules.stroke)) < band->minStroke)
+        Buffer_Stroke_Msg(form);
+}
+
 } // namespace
+
+void ImperialStrokeShort(FormPort& form) { CheckStroke(form, kImperialStroke); }
+
+void MetricShortStroke(FormPort& form) { CheckStroke(form, kMetricStroke); }
+
+void SelectedStrokeCheck(FormPort& form)
+{
+    if (form.ImperialMode())
+        ImperialStrokeShort(form);
+    else
+        MetricShortStroke(form);
+}
 
 // Only the selected system's boxes are checked. A locked box of the other
 // system still takes the focus by a click, and its converted values may fall
@@ -116,19 +139,7 @@ void EntryLeft(FormPort& form, Box box)
 {
     const StrokeRules& rules = SelectedRules(form);
     if (box == rules.speed || box == rules.stroke)
-        CheckStroke(form);
-}
-
-// An empty stroke box is never checked; that is also what ends the round
-// trip when the refusal puts the focus back into the emptied box.
-void CheckStroke(FormPort& form)
-{
-    const StrokeRules& rules = SelectedRules(form);
-    if (form.Text(rules.stroke).empty())
-        return;
-    const StrokeBand* band = FindBand(rules, NumberFromText(form.Text(rules.speed)));
-    if (band && NumberFromText(form.Text(rules.stroke)) < band->minStroke)
-        Buffer_Stroke_Msg(form);
+        SelectedStrokeCheck(form);
 }
 
 void Buffer_Stroke_Msg(FormPort& form)

@@ -5,10 +5,14 @@
 
 namespace sbc {
 
-// Checks the selected system's stroke against the minimum for its speed; a
-// stroke that is too short is refused through Buffer_Stroke_Msg. An empty
-// stroke box or a speed in no band is not checked.
-void CheckStroke(FormPort& form);
+// The minimum-stroke checks: each checks its system's stroke against the
+// minimum for its speed; a stroke that is too short is refused through
+// Buffer_Stroke_Msg. An empty stroke box or a speed in no band is not checked.
+void ImperialStrokeShort(FormPort& form);
+void MetricShortStroke(FormPort& form);
+// The check of the selected unit system: ImperialStrokeShort in Imperial
+// mode, MetricShortStroke in Metric mode.
+void SelectedStrokeCheck(FormPort& form);
 
 // Leaving a box: the selected system's speed and stroke boxes run its
 // stroke check; every other box, the other system's included, does nothing.
