@@ -156,12 +156,22 @@ constexpr const TwinPair* FindTwinPair(Box box)
             return &pair;
     return nullptr;
 }
-constexpr bool IsEntryBox(Box box) { return FindTwinPair(box) != nullptr; }
+// These two compare boxes, not addresses: a sanitizer build does not fold
+// an address comparison in a constant expression.
+constexpr bool IsEntryBox(Box box)
+{
+    for (const TwinPair& pair : kTwinPairs)
+        if (pair.imperial == box || pair.metric == box)
+            return true;
+    return false;
+}
 // True for the Metric twin of an entry pair.
 constexpr bool IsMetricBox(Box box)
 {
-    const TwinPair* pair = FindTwinPair(box);
-    return pair && pair->metric == box;
+    for (const TwinPair& pair : kTwinPairs)
+        if (pair.metric == box)
+            return true;
+    return false;
 }
 
 // One unit system's result boxes, and the factor that turns its ratings
