@@ -1,4 +1,5 @@
-// The data report's lines: text, size and weight, for both unit sections.
+// The data report's lines, for both unit sections; their size and weight as
+// printed are the print commands' tests.
 
 #include "publisher.h"
 #include "recording_print.h"
@@ -125,17 +126,6 @@ TEST_F(DataReport, TextIsPrintedExactlyAsTheBoxHoldsIt)
     const std::vector<std::string> report = Report();
     EXPECT_EQ(report[4], "    Elevator Identification:   Bank A, car #2  ");
     EXPECT_EQ(report[10], "    Operating speed in the down direction:   1,5e FPM");
-}
-
-TEST_F(DataReport, BoldOnTheHeadingAndTheMetricTitleAndTenPointOnlyForTheClosingLine)
-{
-    const std::vector<ReportLine> report = BuildDataReport(form, CountsOf(2, 1));
-    for (std::size_t i = 0; i < report.size(); ++i) {
-        const bool heading = i >= 2 && i <= 8;
-        const bool metricTitle = report[i].text == "                             Metric";
-        EXPECT_EQ(report[i].bold, heading || metricTitle) << "line " << i + 1 << ": " << report[i].text;
-        EXPECT_EQ(report[i].points, i + 1 == report.size() ? 10 : 14) << "line " << i + 1;
-    }
 }
 
 } // namespace
