@@ -26,15 +26,6 @@ protected:
     void PrintData() { mnuPrintData_Click(form, print); }
     void PrintForm() { mnuPrintForm_Click(form, print); }
 
-    // The log without the printed lines: questions, dialog and font changes.
-    Log Steps() const
-    {
-        Log steps;
-        std::copy_if(log.begin(), log.end(), std::back_inserter(steps),
-                     [](const std::string& entry) { return !entry.starts_with("line "); });
-        return steps;
-    }
-
     std::vector<std::string> PrintedTexts() const { return Texts(print.recorder.printed); }
 
     Log log;
@@ -115,6 +106,9 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
         {true, Box::txtNumPlungers, "-3", plungers + "-3 "},  {true, Box::txtNumPlungers, "", plungers + " 0 "},
         // txtNumOfBufAssys then holds 99999, which would end the command if it were read.
         {false, Box::txtNumOfBufAssysMet, "3.5", assemblies + " 4 "}, {false, Box::txtNumPlungersMet, "2", plungers + " 2 "},
+        // The widest numbers a count holds.
+        {true, Box::txtNumOfBufAssys, "-3", assemblies + "-3 "}, {true, Box::txtNumPlungers, "32767", plungers + " 32767 "},
+        {true, Box::txtNumPlungers, "-32768", plungers + "-32768 "},
     };
     for (const auto& c : cases) {
         print.recorder.printed.clear();
@@ -132,7 +126,8 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
 TEST_F(PrintCommand, ReportFontIsSetSwitchedWhereTheLinesChangeAndRestored)
 {
     PrintData();
-    EXPECT_THAT(Steps(), ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off",
+    std::erase_if(log, [](const std::string& entry) { return entry.starts_with("line "); });
+    EXPECT_THAT(log, ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off",
                                      "bold on", "bold off", "bold on", "bold off", "size 10", "end", "name Arial",
                                      "size 9.5"));
 }
