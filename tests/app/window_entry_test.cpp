@@ -13,7 +13,7 @@ using namespace sbc::test;
 class WindowEntryTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { PrepareApplication(); }
+    void initTestCase() { ApplyDesignLook(); }
 
     void theTwinFollowsEveryKeystroke()
     {
