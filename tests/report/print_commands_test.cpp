@@ -106,8 +106,9 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
         {true, Box::txtNumPlungers, "-3", plungers + "-3 "},  {true, Box::txtNumPlungers, "", plungers + " 0 "},
         // txtNumOfBufAssys then holds 99999, which would end the command if it were read.
         {false, Box::txtNumOfBufAssysMet, "3.5", assemblies + " 4 "}, {false, Box::txtNumPlungersMet, "2", plungers + " 2 "},
-        // The widest numbers a count holds.
-        {true, Box::txtNumOfBufAssys, "-3", assemblies + "-3 "}, {true, Box::txtNumPlungers, "32767", plungers + " 32767 "},
+        // A negative assemblies count, and the widest numbers a count holds.
+        {true, Box::txtNumOfBufAssys, "-3", assemblies + "-3 "},
+        {true, Box::txtNumPlungers, "32767", plungers + " 32767 "},
         {true, Box::txtNumPlungers, "-32768", plungers + "-32768 "},
     };
     for (const auto& c : cases) {
