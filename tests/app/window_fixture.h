@@ -55,6 +55,4 @@ struct Window : WindowDriver {
     }
 };
 
-inline void PrepareApplication() { ApplyDesignLook(); }
-
 } // namespace sbc::test

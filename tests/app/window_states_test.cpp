@@ -28,7 +28,7 @@ QStringList TabCycle(Window& w)
 class WindowStatesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { PrepareApplication(); }
+    void initTestCase() { ApplyDesignLook(); }
 
     // Answering No hides the plunger rows; their text stays for Yes.
     void everyStateStandsAsTheTableSays()

@@ -4,7 +4,6 @@
 
 #include "form_port.h"
 
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -22,8 +21,7 @@ public:
     std::vector<Message> messages;                 // every message box shown, in order
     std::function<void(const Message&)> onMessage; // runs while a box is "open"
     std::vector<std::string> inputPrompts;         // every text-input box shown
-    std::deque<std::string> inputAnswers;          // answers given to them, in order...
-    std::string inputAnswer;                       // ...then this one
+    std::string inputAnswer;                       // the answer given to each
 
     void ShowMessage(const Message& message) override
     {
@@ -35,11 +33,7 @@ public:
     std::string InputBox(std::string_view prompt, std::string_view) override
     {
         inputPrompts.emplace_back(prompt);
-        if (inputAnswers.empty())
-            return inputAnswer;
-        std::string answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return inputAnswer;
     }
 };
 

@@ -11,7 +11,6 @@
 #include "stroke_rules.h"
 
 #include <array>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -63,13 +62,6 @@ public:
     {
         for (char c : keys)
             SetText(box, texts[Index(box)] + c);
-    }
-
-    // Selects all of the box's text and types `keys` over it.
-    void Retype(Box box, std::string_view keys)
-    {
-        SetText(box, "");
-        Type(box, keys);
     }
 
 private:

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,13 +71,11 @@ public:
 
 private:
     void Note(std::string entry) const { log_.push_back(std::move(entry)); }
-    static std::string Number(double value)
+    static std::string Number(double value) // 14, 9.5
     {
-        std::string text = std::to_string(value);
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-        return text;
+        std::ostringstream text;
+        text << value;
+        return text.str();
     }
 
     Log& log_;

@@ -26,15 +26,6 @@ protected:
     void PrintData() { mnuPrintData_Click(form, print); }
     void PrintForm() { mnuPrintForm_Click(form, print); }
 
-    // The log without the printed lines: questions, dialog and font changes.
-    Log Steps() const
-    {
-        Log steps;
-        std::copy_if(log.begin(), log.end(), std::back_inserter(steps),
-                     [](const std::string& entry) { return !entry.starts_with("line "); });
-        return steps;
-    }
-
     std::vector<std::string> PrintedTexts() const { return Texts(print.recorder.printed); }
 
     Log log;
@@ -52,7 +43,7 @@ TEST_F(PrintCommand, EmptyIdentificationIsAskedForBeforeTheDialogAndPrinted)
         log.clear();
         print.recorder.printed.clear();
         form.Fill(Box::txtID, "");
-        form.inputAnswers = {answer};
+        form.inputAnswer = answer;
         PrintData();
         EXPECT_EQ(Log(log.begin(), log.begin() + std::min<std::ptrdiff_t>(2, std::ssize(log))), Log({kQuestion, "dialog"}));
         EXPECT_EQ(form.Text(Box::txtID), answer);
@@ -60,18 +51,10 @@ TEST_F(PrintCommand, EmptyIdentificationIsAskedForBeforeTheDialogAndPrinted)
     }
 }
 
-TEST_F(PrintCommand, EnteredIdentificationIsNotAskedFor)
-{
-    PrintData();
-    PrintForm();
-    EXPECT_TRUE(form.inputPrompts.empty());
-    EXPECT_EQ(log.front(), "dialog");
-}
-
 TEST_F(PrintCommand, AnswerStaysWhenTheDialogIsCancelledSoTheNextPrintDoesNotAsk)
 {
     form.Fill(Box::txtID, "");
-    form.inputAnswers = {"Car 7"};
+    form.inputAnswer = "Car 7";
     print.cancel = true;
     PrintData();
     EXPECT_EQ(form.Text(Box::txtID), "Car 7");
@@ -81,6 +64,7 @@ TEST_F(PrintCommand, AnswerStaysWhenTheDialogIsCancelledSoTheNextPrintDoesNotAsk
 
 // --- Cancel and failures end the command silently ----------------------------
 
+// The identification is entered, so neither command asks for it.
 TEST_F(PrintCommand, CancelOfThePrintDialogPrintsNothing)
 {
     print.cancel = true;
@@ -122,6 +106,10 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
         {true, Box::txtNumPlungers, "-3", plungers + "-3 "},  {true, Box::txtNumPlungers, "", plungers + " 0 "},
         // txtNumOfBufAssys then holds 99999, which would end the command if it were read.
         {false, Box::txtNumOfBufAssysMet, "3.5", assemblies + " 4 "}, {false, Box::txtNumPlungersMet, "2", plungers + " 2 "},
+        // A negative assemblies count, and the widest numbers a count holds.
+        {true, Box::txtNumOfBufAssys, "-3", assemblies + "-3 "},
+        {true, Box::txtNumPlungers, "32767", plungers + " 32767 "},
+        {true, Box::txtNumPlungers, "-32768", plungers + "-32768 "},
     };
     for (const auto& c : cases) {
         print.recorder.printed.clear();
@@ -139,11 +127,13 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
 TEST_F(PrintCommand, ReportFontIsSetSwitchedWhereTheLinesChangeAndRestored)
 {
     PrintData();
-    EXPECT_THAT(Steps(), ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off",
+    std::erase_if(log, [](const std::string& entry) { return entry.starts_with("line "); });
+    EXPECT_THAT(log, ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off",
                                      "bold on", "bold off", "bold on", "bold off", "size 10", "end", "name Arial",
                                      "size 9.5"));
 }
 
+// Bold on the heading and the Metric title; ten points only for the closing line.
 TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
 {
     for (const bool plungerYes : {true, false}) {
@@ -151,12 +141,13 @@ TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
         print.recorder.printed.clear();
         form.plungerYes = plungerYes;
         PrintData();
-        const std::vector<ReportLine> expected = BuildDataReport(form, CountsOf(2, 1));
+        EXPECT_EQ(PrintedTexts(), Texts(BuildDataReport(form, CountsOf(2, 1))));
         const std::vector<ReportLine>& printed = print.recorder.printed;
-        EXPECT_EQ(printed.size(), expected.size());
-        for (std::size_t i = 0; i < std::min(printed.size(), expected.size()); ++i)
-            EXPECT_TRUE(printed[i].text == expected[i].text && printed[i].points == expected[i].points
-                        && printed[i].bold == expected[i].bold) << "line " << i + 1 << ": " << printed[i].text;
+        for (std::size_t i = 0; i < printed.size(); ++i) {
+            const bool bold = (i >= 2 && i <= 8) || printed[i].text == "                             Metric";
+            EXPECT_EQ(printed[i].bold, bold) << "line " << i + 1 << ": " << printed[i].text;
+            EXPECT_EQ(printed[i].points, i + 1 == printed.size() ? 10 : 14) << "line " << i + 1;
+        }
     }
 }
 
@@ -165,7 +156,7 @@ TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
 TEST_F(PrintCommand, PrintFormAsksThenShowsTheDialogThenPrintsTheImage)
 {
     form.Fill(Box::txtID, "");
-    form.inputAnswers = {"Car 9"};
+    form.inputAnswer = "Car 9";
     PrintForm();
     EXPECT_THAT(log, ElementsAre(kQuestion, "dialog", "form image"));
     EXPECT_EQ(form.Text(Box::txtID), "Car 9");
