@@ -11,7 +11,9 @@
 #      onto a CUPS queue that Wine lists, and the pages read back;
 #   3. the installer, silently: the program started from the path its
 #      Start-menu entry names, then uninstalled, leaving nothing behind;
-#   4. screenshots of the ZIP's program at 100% and 150% (build/screenshots/).
+#   4. the ZIP's program unpacked and started without the build's DLL path:
+#      Print Data by its keys onto the CUPS queue, and screenshots at 100%
+#      and 150% (build/screenshots/).
 # Ends with a line counting the checks, as test.sh does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -176,14 +178,26 @@ if [ ${#jobs[@]} -eq 2 ]; then
   check "Print Form: one page" [ "$(pages_of "${jobs[1]}")" -eq 1 ]
 fi
 
-# The program's window, once Wine has mapped it.
+# A window whose title matches $1 (default: the program's), once Wine has mapped it.
 wait_window() {
   local id
   for _ in $(seq 150); do
-    id=$(xdotool search --onlyvisible --name 'Spring Buffer Reaction Calculator' 2>/dev/null | head -n1) &&
+    id=$(xdotool search --onlyvisible --name "${1:-Spring Buffer Reaction Calculator}" 2>/dev/null | head -n1) &&
       [ -n "$id" ] && echo "$id" && return 0
     sleep 0.2
   done
+  return 1
+}
+
+# Print Data in the program's window $1 as a user gives it: its shortcut,
+# then Return in the Elevator ID box and in Windows' Print dialog. True once
+# CUPS holds job number $2.
+print_data_by_keys() {
+  local box
+  xdotool windowactivate --sync "$1" key ctrl+d
+  box=$(wait_window '^Elevator ID$') && xdotool windowactivate --sync "$box" key Return
+  box=$(wait_window '^Print$') && xdotool windowactivate --sync "$box" key Return
+  for _ in $(seq 100); do [ -s "$cups/spool/d0000$2-001" ] && return 0; sleep 0.2; done
   return 1
 }
 
@@ -213,7 +227,7 @@ left=$( { comm -13 "$tmp/before.txt" "$tmp/after.txt" | grep -i 'spring' || true
 check "uninstalled, nothing left behind" [ -z "$left" ]
 [ -z "$left" ] || echo "$left"
 
-echo "--- Screenshots of the ZIP's program at 100% and 150%"
+echo "--- The ZIP's program: screenshots at 100% and 150%, Print Data by keys"
 unzip -q -o "$release"/spring-buffer-calculator-*-win64.zip -d "$tmp/zip"
 program=$(find "$tmp/zip" -name spring-buffer-calculator.exe)
 for scale in 100:96 150:144; do
@@ -224,6 +238,7 @@ for scale in 100:96 150:144; do
     sleep 2
     import -frame -window "$id" "$screenshots/wine-${scale%%:*}.png"
     check "the ZIP's program at ${scale%%:*}%: screenshot" [ -s "$screenshots/wine-${scale%%:*}.png" ]
+    [ "${scale%%:*}" != 100 ] || check "the ZIP's program prints Print Data through CUPS" print_data_by_keys "$id" 3
   else
     check "the ZIP's program at ${scale%%:*}% opens its window" false
   fi
