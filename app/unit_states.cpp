@@ -108,22 +108,23 @@ void frmMain::optPlungerYes_Click() { ShowPlungerRows(true); }
 void frmMain::optPlungerNo_Click() { ShowPlungerRows(false); }
 
 // Row by row, the plunger caption and then its two boxes, shown or hidden as
-// the state table says, with their unit labels. The hidden boxes keep
-// their text, colour and flags.
+// the state table says; then the six unit labels, Label(0) to Label(5): the
+// Imperial ones, then the Metric. The hidden boxes keep their text, colour
+// and flags.
 void frmMain::ShowPlungerRows(bool yes)
 {
     const UnitSystem selected = sbc::SelectedSystem(*this);
     for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
         if (pair.group != sbc::Group::LastFour)
             continue;
-        const sbc::QuantityCaption& caption = sbc::kQuantityCaptions[sbc::Index(pair.quantity)];
-        control(caption.captionLabel)->setEnabled(yes);
-        for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric}) {
+        control(sbc::kQuantityCaptions[sbc::Index(pair.quantity)].captionLabel)->setEnabled(yes);
+        for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
             box(pair.BoxIn(side))->setVisible(sbc::StandingOf(pair, side, selected, yes).shown);
-            if (!caption.UnitLabelIn(side).empty())
-                control(caption.UnitLabelIn(side))->setVisible(yes);
-        }
     }
+    for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
+        for (const sbc::QuantityCaption& caption : sbc::kQuantityCaptions)
+            if (sbc::PairOf(caption.quantity).group == sbc::Group::LastFour && !caption.UnitLabelIn(side).empty())
+                control(caption.UnitLabelIn(side))->setVisible(yes);
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
 }

@@ -20,11 +20,6 @@ struct SpeedLimit {
 inline constexpr SpeedLimit kImperialSpeedLimit = {Box::txtOSDD, 200, "200", "200", "FPM"};
 inline constexpr SpeedLimit kMetricSpeedLimit = {Box::txtOSDDMet, 1, "1", "1.00", "MPS"};
 
-constexpr const SpeedLimit& SpeedLimitOf(UnitSystem system)
-{
-    return system == UnitSystem::Imperial ? kImperialSpeedLimit : kMetricSpeedLimit;
-}
-
 // The value of a plain decimal text ("200", "1.00"), for checking at compile
 // time that both texts of a limit say the limit.
 constexpr double DecimalValue(std::string_view text)

@@ -30,8 +30,8 @@ struct StrokeTable {
     std::array<std::string_view, 2> foot;
 };
 
+// The speed box is the one the limit watches.
 struct StrokeRules {
-    Box speed;
     Box stroke;
     const SpeedLimit& limit;
     std::array<StrokeBand, 3> bands;
@@ -39,7 +39,6 @@ struct StrokeRules {
 };
 
 const StrokeRules kImperialStroke = {
-    Box::txtOSDD,
     Box::txtBufferStroke,
     kImperialSpeedLimit,
     {{{0, 100, 1.5}, {100.0000001, 150, 2.5}, {150.0000001, kImperialSpeedLimit.limit, 4}}},
@@ -60,7 +59,6 @@ const StrokeRules kImperialStroke = {
 };
 
 const StrokeRules kMetricStroke = {
-    Box::txtOSDDMet,
     Box::txtBufferStrokeMet,
     kMetricSpeedLimit,
     {{{0, 0.5, 38}, {0.5000001, 0.75, 63}, {0.75000001, kMetricSpeedLimit.limit, 100}}},
@@ -112,7 +110,7 @@ void CheckStroke(FormPort& form, const StrokeRules& rules)
 {
     if (form.Text(rules.stroke).empty())
         return;
-    const StrokeBand* band = FindBand(rules, NumberFromText(form.Text(rules.speed)));
+    const StrokeBand* band = FindBand(rules, NumberFromText(form.Text(rules.limit.speed)));
     if (band && NumberFromText(form.Text(rules.stroke)) < band->minStroke)
         Buffer_Stroke_Msg(form);
 }
@@ -138,7 +136,7 @@ void SelectedStrokeCheck(FormPort& form)
 void EntryLeft(FormPort& form, Box box)
 {
     const StrokeRules& rules = SelectedRules(form);
-    if (box == rules.speed || box == rules.stroke)
+    if (box == rules.limit.speed || box == rules.stroke)
         SelectedStrokeCheck(form);
 }
 

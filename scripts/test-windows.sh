@@ -102,8 +102,9 @@ start_x11_desktop "$tmp"
 # A new Wine prefix for the stage, without the .NET and browser engines
 # Wine would offer to install, and without Wine's copying of Start-menu
 # entries into this machine's own menus (the entries are checked in Wine's
-# Start menu, and the host's would outlive the uninstall); Wine's programs find Qt's and MinGW's DLLs
-# through WINEPATH (the test programs run from the build folder).
+# Start menu, and the host's would outlive the uninstall). Wine's programs
+# find Qt's and MinGW's DLLs through WINEPATH (the test programs run from
+# the build folder).
 export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 WINEPATH="$(windows_path "$WINDOWS_QT/bin");$(windows_path /usr/x86_64-w64-mingw32/lib)"
 WINEPATH+=";$(windows_path "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")")"

@@ -3,8 +3,9 @@
 # compilers. Sourced after deps.sh, from the project's root. Each is built
 # once into a cache outside the checkout (SBC_WINDOWS_CACHE), in a folder
 # named by its version and a digest of its options, so later runs reuse it.
-WINDOWS_PACKAGES=(cmake ninja-build qt6-base-dev dpkg-dev g++-mingw-w64-x86-64-posix
-                  binutils-mingw-w64-x86-64 googletest nsis zip imagemagick)
+# Installed with deps.sh's BUILD_PACKAGES, whose Qt is the host Qt here.
+WINDOWS_PACKAGES=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                  googletest nsis zip imagemagick)
 WINDOWS_TOOLCHAIN=$PWD/packaging/windows/mingw-toolchain.cmake
 WINDOWS_CACHE=${SBC_WINDOWS_CACHE:-/var/cache/spring-buffer-calculator-windows}
 
