@@ -17,6 +17,15 @@ as_root() {
   fi
 }
 
+# Waits up to $1 seconds for a command to succeed; fails if it never does.
+wait_for() {
+  local end=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
 # Installs, with apt, those of the named Debian packages that are missing;
 # finding them needs no root.
 install_missing() {

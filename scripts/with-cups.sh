@@ -6,6 +6,7 @@
 # ends the daemon by process id; exits with the command's status.
 #   with-cups.sh COMMAND [ARGUMENT...]
 set -uo pipefail
+source "$(dirname "$0")/deps.sh"
 here=$(cd "$(dirname "$0")/.." && pwd)
 root=$(mktemp -d)
 chmod 755 "$root" # the filters run as user lp
@@ -19,7 +20,8 @@ cupsd_pid=$!
 trap 'kill $cupsd_pid 2>/dev/null; wait $cupsd_pid 2>/dev/null; rm -rf "$root"' EXIT
 export CUPS_SERVER=$root/cups.sock SBC_CUPS_SPOOL=$root/spool
 unset LPDEST PRINTER
-timeout 15 sh -c 'until lpstat -r 2>/dev/null | grep -q "is running"; do sleep 0.1; done' \
+running() { lpstat -r | grep -q "is running"; }
+wait_for 15 running \
   || { cat "$root/error_log" "$root/cupsd.out"; echo "with-cups: cupsd did not start" >&2; exit 1; }
 /usr/sbin/lpadmin -p Keeper -E -v file:///dev/null -P "$here/tests/report/pass_through.ppd" 2>/dev/null
 /usr/sbin/lpadmin -d Keeper

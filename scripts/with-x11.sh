@@ -4,6 +4,7 @@
 # command ends; exits with the command's status.
 #   with-x11.sh COMMAND [ARGUMENT...]
 set -uo pipefail
+source "$(dirname "$0")/deps.sh"
 dir=$(mktemp -d)
 xvfb_pid='' openbox_pid=''
 stop() {
@@ -19,11 +20,11 @@ start() {
   : >"$dir/display"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
   xvfb_pid=$!
-  timeout 10 sh -c "until [ -s '$dir/display' ]; do sleep 0.1; done" || return 1
+  wait_for 10 test -s "$dir/display" || return 1
   export DISPLAY=":$(head -1 "$dir/display")"
   openbox --sm-disable >"$dir/openbox.log" 2>&1 &
   openbox_pid=$!
-  timeout 10 sh -c 'until xdotool get_desktop >/dev/null 2>&1; do sleep 0.1; done'
+  wait_for 10 xdotool get_desktop
 }
 # A server that does not come up gets one more try, its logs shown.
 if ! start; then

@@ -43,7 +43,7 @@ inline bool Wayland() { return Platform() == "wayland"; }
 // handling; QTest's keys go straight to a widget. On Wayland a keyboard must
 // stay in the seat for the whole run, as on any desktop: a wtype call alone
 // brings its keyboard and takes it away again, and keys sent before the
-// program has bound that new keyboard are lost. scripts/test-wayland.sh
+// program has bound that new keyboard are lost. scripts/with-wayland.sh
 // holds one.
 class ServerKeys {
 public:
