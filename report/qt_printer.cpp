@@ -132,7 +132,7 @@ void QtPrintService::ShowPrintDialog()
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     // The window manager or compositor hands the window its activation back.
     if (!dialogStep_(dialog, *qprinter_))
-        throw PrintError("the Print dialog was cancelled");
+        throw PrintCancelled();
 }
 
 Printer& QtPrintService::printer() { return *printer_; }

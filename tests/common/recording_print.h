@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,7 @@ public:
     double fontSize = 9.5;
     bool fontBold = false;
     std::optional<std::size_t> failAtLine;  // PrintLine throws on this line (0-based)
+    bool failAsFault = false;               // ... a logic_error, as a fault of the program would
     std::vector<ReportLine> printed;        // each line with the size and weight it got
 
     std::string FontName() const override
@@ -61,6 +63,8 @@ public:
 
     void PrintLine(std::string_view text) override
     {
+        if (failAtLine == printed.size() && failAsFault)
+            throw std::logic_error("fault");
         if (failAtLine == printed.size())
             throw PrintError("paper jam");
         printed.push_back({std::string(text), fontSize, fontBold});
@@ -95,7 +99,7 @@ public:
     {
         log_.push_back("dialog");
         if (cancel)
-            throw PrintError("Cancel");
+            throw PrintCancelled();
     }
     Printer& printer() override { return recorder; }
     void PrintFormImage() override { log_.push_back("form image"); }
