@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,10 +62,8 @@ public:
 
     void PrintLine(std::string_view text) override
     {
-        if (failAtLine == printed.size() && failAsFault)
-            throw std::logic_error("fault");
         if (failAtLine == printed.size())
-            throw PrintError("paper jam");
+            failAsFault ? throw std::logic_error("fault") : throw PrintError("paper jam");
         printed.push_back({std::string(text), fontSize, fontBold});
         log_.push_back("line " + std::string(text));
     }
