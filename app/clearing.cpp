@@ -31,7 +31,7 @@ void frmMain::ClearEntries()
     auto emptySide = [this](UnitSystem side, bool selectYesOnTheWay) {
         for (std::size_t n = 0; n < std::size(kClearOrder); ++n) {
             if (selectYesOnTheWay && n == kSelectYesAfter)
-                static_cast<QRadioButton*>(control("optPlungerYes"))->setChecked(true);
+                option(sbc::Option::optPlungerYes)->setChecked(true);
             SetText(sbc::PairOf(kClearOrder[n]).BoxIn(side), "");
         }
         const sbc::SystemResults& results = sbc::ResultsOf(side);

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace sbc {
 
-// Call once after the QApplication exists and before frmMain is built.
+// Part of SetUpApplication (start_up.h).
 void ApplyDesignLook();
 
 namespace colours {

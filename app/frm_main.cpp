@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
+
 using sbc::Box;
 using sbc::ControlKind;
 using sbc::ToQString;
@@ -56,8 +58,8 @@ frmMain::frmMain(sbc::Dialogs* dialogs, sbc::PrintService* print)
     NameForScreenReaders();
     BuildMenus();
     // The design's selected options; their handlers are not wired yet.
-    for (const char* option : {"optImperial", "optPlungerYes"})
-        static_cast<QRadioButton*>(control(option))->setChecked(true);
+    for (sbc::Option selected : {sbc::Option::optImperial, sbc::Option::optPlungerYes})
+        option(selected)->setChecked(true);
 
     if (!dialogs) {
         ownDialogs_ = std::make_unique<sbc::QtDialogs>(this);
@@ -129,18 +131,23 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
         auto* label = new QLabel(ToQString(d.caption), container);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setToolTip(ToQString(d.toolTip));
+        labels_.insert(ToQString(d.name), label);
         widget = label;
         break;
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(ToQString(d.caption), container);
         button->setAutoDefault(true); // Enter on a focused button presses that button
+        commands_[static_cast<std::size_t>(*sbc::FromName<sbc::Command>(sbc::kCommandNames, d.name))] = button;
         widget = button;
         break;
     }
-    case ControlKind::Option:
-        widget = new QRadioButton(ToQString(d.caption), container);
+    case ControlKind::Option: {
+        auto* option = new QRadioButton(ToQString(d.caption), container);
+        options_[static_cast<std::size_t>(*sbc::FromName<sbc::Option>(sbc::kOptionNames, d.name))] = option;
+        widget = option;
         break;
+    }
     case ControlKind::Frame: {
         auto* frame = new QFrame(container); // the design caption is not drawn
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -165,8 +172,9 @@ void frmMain::BuildMenus()
     for (const sbc::MenuItem& item : sbc::kMenuItems) {
         QMenu* menu = QString(item.menu) == "mnuFile" ? file : help;
         QAction* action = menu->addAction(item.caption);
-        action->setObjectName(item.name);
+        action->setObjectName(sbc::kMenuEntryNames[static_cast<std::size_t>(item.entry)]);
         action->setShortcut(item.shortcut);
+        menuEntries_[static_cast<std::size_t>(item.entry)] = action;
     }
 }
 
@@ -184,33 +192,31 @@ void frmMain::WireEvents()
 
     // An option's handler runs whenever it becomes selected, by the user or
     // from code; selecting the option already selected runs nothing.
-    const std::pair<const char*, void (frmMain::*)()> options[] = {
-        {"optImperial", &frmMain::optImperial_Click},
-        {"optMetric", &frmMain::optMetric_Click},
-        {"optPlungerYes", &frmMain::optPlungerYes_Click},
-        {"optPlungerNo", &frmMain::optPlungerNo_Click},
+    using sbc::Option;
+    const std::pair<Option, void (frmMain::*)()> options[] = {
+        {Option::optImperial, &frmMain::optImperial_Click},
+        {Option::optMetric, &frmMain::optMetric_Click},
+        {Option::optPlungerYes, &frmMain::optPlungerYes_Click},
+        {Option::optPlungerNo, &frmMain::optPlungerNo_Click},
     };
-    for (const auto& [name, handler] : options) {
-        control(name)->installEventFilter(this);
-        connect(static_cast<QRadioButton*>(control(name)), &QRadioButton::toggled, this,
-                [this, handler = handler](bool on) {
-                    if (on)
-                        (this->*handler)();
-                });
+    for (const auto& [id, handler] : options) {
+        option(id)->installEventFilter(this);
+        connect(option(id), &QRadioButton::toggled, this, [this, handler = handler](bool on) {
+            if (on)
+                (this->*handler)();
+        });
     }
 
-    connect(static_cast<QPushButton*>(control("cmdCompute")), &QPushButton::clicked, this,
-            &frmMain::cmdCompute_Click);
-    connect(static_cast<QPushButton*>(control("cmdClear")), &QPushButton::clicked, this,
-            &frmMain::cmdClear_Click);
-    control("Label10")->installEventFilter(this);
+    connect(command(sbc::Command::cmdCompute), &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    connect(command(sbc::Command::cmdClear), &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    label("Label10")->installEventFilter(this);
 
-    connect(findChild<QAction*>("mnuPrintData"), &QAction::triggered, this,
+    using sbc::MenuEntry;
+    connect(menuEntry(MenuEntry::mnuPrintData), &QAction::triggered, this,
             [this] { sbc::mnuPrintData_Click(*this, PrintService()); });
-    connect(findChild<QAction*>("mnuPrintForm"), &QAction::triggered, this,
+    connect(menuEntry(MenuEntry::mnuPrintForm), &QAction::triggered, this,
             [this] { sbc::mnuPrintForm_Click(*this, PrintService()); });
-    connect(findChild<QAction*>("mnuInfo"), &QAction::triggered, this,
-            [this] { sbc::mnuInfo_Click(*this); });
+    connect(menuEntry(MenuEntry::mnuInfo), &QAction::triggered, this, [this] { sbc::mnuInfo_Click(*this); });
 }
 
 // The printer is set up on first use: asking the system for its printers
@@ -246,7 +252,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == control("Label10") && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == label("Label10") && event->type() == QEvent::MouseButtonDblClick) {
         Label10_DblClick();
         return true;
     }
@@ -269,11 +275,12 @@ bool frmMain::MoveWithinOptionPair(QRadioButton* option, int key)
     const bool backward = key == Qt::Key_Left || key == Qt::Key_Up;
     if (!forward && !backward)
         return false;
-    const auto buttons = option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    const qsizetype target = buttons.indexOf(option) + (forward ? 1 : -1);
-    if (target >= 0 && target < buttons.size()) {
-        buttons[target]->setFocus(Qt::TabFocusReason);
-        buttons[target]->setChecked(true);
+    // The options stand in pairs in their list, the first of each at an even place.
+    const auto at = static_cast<std::size_t>(std::ranges::find(options_, option) - options_.begin());
+    const std::size_t target = forward ? (at | 1) : (at & ~std::size_t{1});
+    if (target != at) {
+        options_[target]->setFocus(Qt::TabFocusReason);
+        options_[target]->setChecked(true);
     }
     return true;
 }
@@ -294,12 +301,11 @@ void frmMain::SetFocus(Box id) { box(id)->setFocus(Qt::OtherFocusReason); }
 
 bool frmMain::PlungerYes() const
 {
-    return static_cast<QRadioButton*>(control("optPlungerYes"))->isChecked();
+    return option(sbc::Option::optPlungerYes)->isChecked();
 }
 
 QWidget* frmMain::control(std::string_view name) const { return controls_.value(ToQString(name)); }
 
-QLabel* frmMain::Label(int index) const
-{
-    return static_cast<QLabel*>(control(QString("Label(%1)").arg(index).toStdString()));
-}
+QLabel* frmMain::label(std::string_view name) const { return labels_.value(ToQString(name)); }
+
+QLabel* frmMain::Label(int index) const { return labels_.value(QString("Label(%1)").arg(index)); }

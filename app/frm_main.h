@@ -11,6 +11,7 @@
 // and reach the widgets only through sbc::FormPort.
 
 #include "boxes.h"
+#include "control_table.h"
 #include "form_port.h"
 #include "printer.h"
 
@@ -21,12 +22,12 @@
 #include <memory>
 #include <string_view>
 
+class QAction;
 class QLabel;
 class QRadioButton;
 class QPushButton;
 class TextBox;
 namespace sbc {
-struct ControlDesign;
 struct Standing;
 }
 
@@ -47,9 +48,14 @@ public:
     sbc::Dialogs& dialogs() override { return *dialogs_; }
 
     TextBox* box(sbc::Box box) const { return boxes_[static_cast<std::size_t>(box)]; }
-    // Any control of the window by its name ("Label(3)", "optMetric", ...).
-    QWidget* control(std::string_view name) const;
+    QRadioButton* option(sbc::Option id) const { return options_[static_cast<std::size_t>(id)]; }
+    QPushButton* command(sbc::Command id) const { return commands_[static_cast<std::size_t>(id)]; }
+    QAction* menuEntry(sbc::MenuEntry id) const { return menuEntries_[static_cast<std::size_t>(id)]; }
+    // A label by its name ("Label6", "Label(3)"), as the caption tables name them.
+    QLabel* label(std::string_view name) const;
     QLabel* Label(int index) const;
+    // Any control of the window by its name, for looking it over.
+    QWidget* control(std::string_view name) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -98,6 +104,10 @@ private:
 
     bool imperialMode_ = true;
     std::array<TextBox*, sbc::kBoxCount> boxes_{};
+    std::array<QRadioButton*, sbc::kOptionNames.size()> options_{};
+    std::array<QPushButton*, sbc::kCommandNames.size()> commands_{};
+    std::array<QAction*, sbc::kMenuEntryNames.size()> menuEntries_{};
+    QHash<QString, QLabel*> labels_;
     QHash<QString, QWidget*> controls_;
     std::unique_ptr<sbc::Dialogs> ownDialogs_;
     sbc::Dialogs* dialogs_;

@@ -1,5 +1,5 @@
-#include "design_look.h"
 #include "frm_main.h"
+#include "start_up.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     // set apart would be appended to every window title on X11 and Wayland.
     QCoreApplication::setApplicationName("Spring Buffer Reaction Calculator");
     QGuiApplication::setDesktopFileName("org.example.SpringBufferCalculator");
-    sbc::ApplyDesignLook();
+    sbc::SetUpApplication();
     frmMain window;
     window.show();
     return app.exec();

@@ -25,7 +25,7 @@ void frmMain::Form_Load()
 {
     imperialMode_ = true;
     StandUnitSystem();
-    SetCaptionColour(static_cast<QRadioButton*>(control("optImperial")), sbc::colours::Red());
+    SetCaptionColour(option(sbc::Option::optImperial), sbc::colours::Red());
 }
 
 void frmMain::optImperial_Click() { SelectUnitSystem(true); }
@@ -40,10 +40,8 @@ void frmMain::SelectUnitSystem(bool imperial)
     StandUnitSystem();
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
-    auto* selected = static_cast<QRadioButton*>(control(imperial ? "optImperial" : "optMetric"));
-    auto* other = static_cast<QRadioButton*>(control(imperial ? "optMetric" : "optImperial"));
-    SetCaptionColour(selected, sbc::colours::Red());
-    SetCaptionColour(other, sbc::colours::Black());
+    SetCaptionColour(option(sbc::Option::optImperial), imperial ? sbc::colours::Red() : sbc::colours::Black());
+    SetCaptionColour(option(sbc::Option::optMetric), imperial ? sbc::colours::Black() : sbc::colours::Red());
 }
 
 // The three state routines of the selected system, in their order.
@@ -117,14 +115,14 @@ void frmMain::ShowPlungerRows(bool yes)
     for (const sbc::TwinPair& pair : sbc::kTwinPairs) {
         if (pair.group != sbc::Group::LastFour)
             continue;
-        control(sbc::kQuantityCaptions[sbc::Index(pair.quantity)].captionLabel)->setEnabled(yes);
+        label(sbc::kQuantityCaptions[sbc::Index(pair.quantity)].captionLabel)->setEnabled(yes);
         for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
             box(pair.BoxIn(side))->setVisible(sbc::StandingOf(pair, side, selected, yes).shown);
     }
     for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
         for (const sbc::QuantityCaption& caption : sbc::kQuantityCaptions)
             if (sbc::PairOf(caption.quantity).group == sbc::Group::LastFour && !caption.UnitLabelIn(side).empty())
-                control(caption.UnitLabelIn(side))->setVisible(yes);
+                label(caption.UnitLabelIn(side))->setVisible(yes);
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
 }

@@ -7,7 +7,7 @@
 // WHICH is startup, keystroke or calculate (for profiling one of them alone).
 
 #include "bare_window.h"
-#include "design_look.h"
+#include "start_up.h"
 #include "frm_main.h"
 #include "in_process.h"
 #include "results_table.h"
@@ -108,7 +108,7 @@ void AddInProcessFigures(const Settings& settings, std::vector<Figure>& figures)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    sbc::ApplyDesignLook();
+    sbc::SetUpApplication();
     // A blinking caret would add repaints of its own between keystrokes.
     QApplication::setCursorFlashTime(0);
     const Settings settings = ReadSettings(app);

@@ -1,7 +1,7 @@
 // The calculator started exactly as its own main() does, reporting its first
 // frame.
 
-#include "design_look.h"
+#include "start_up.h"
 #include "first_frame.h"
 #include "frm_main.h"
 
@@ -10,7 +10,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    sbc::ApplyDesignLook();
+    sbc::SetUpApplication();
     frmMain window;
     sbc::bench::QuitAfterFirstFrame(window);
     window.show();

@@ -40,7 +40,7 @@ void OilBufferRule(FormPort& form, Box box)
     for (const SpeedLimit* rule : {&kImperialSpeedLimit, &kMetricSpeedLimit}) {
         if (rule->speed != box || NumberFromText(form.Text(box)) <= rule->limit)
             continue;
-        const std::string text = "For speeds over " + std::string(rule->text) + " " + std::string(rule->unit)
+        const std::string text = "For speeds over " + TextFromNumber(rule->limit) + " " + std::string(rule->unit)
                                  + " an oil buffer is required.";
         form.dialogs().ShowMessage({text, "Oil Buffer Required", MessageIcon::None});
         form.SetText(box, "");

@@ -4,6 +4,8 @@
 #include "speed_limits.h"
 
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,19 +16,25 @@ namespace {
 
 // Both bounds inclusive. The lower bounds lie a hair above the band below,
 // so a speed in such a gap is in no band and is not checked. The last band
-// ends at the spring-buffer speed limit.
+// ends at the spring-buffer speed limit. `blanks` stand between the speeds
+// and the stroke in the table's line, set by eye for the message box's
+// proportional font.
 struct StrokeBand {
     double speedFrom;
     double speedTo;
     double minStroke;
+    int blanks;
 };
 
-// The table's text; the last band's line is written around the speed limit.
+// The table around the bands' lines. The first band is written "... or
+// less", `lessBlanks` after its speed; the others "from to", each speed to
+// `decimals` places, the lower one rounded up to the first speed the band
+// takes at that precision.
 struct StrokeTable {
     std::string_view title;
-    std::array<std::string_view, 6> head; // the lines above the last band's
-    std::string_view lastBandFrom;
-    std::string_view lastBandStroke;
+    std::array<std::string_view, 4> head;
+    int decimals;
+    int lessBlanks;
     std::array<std::string_view, 2> foot;
 };
 
@@ -38,45 +46,41 @@ struct StrokeRules {
     StrokeTable table;
 };
 
-const StrokeRules kImperialStroke = {
+constexpr StrokeRules kImperialStroke = {
     Box::txtBufferStroke,
     kImperialSpeedLimit,
-    {{{0, 100, 1.5}, {100.0000001, 150, 2.5}, {150.0000001, kImperialSpeedLimit.limit, 4}}},
+    {{{0, 100, 1.5, 35}, {100.0000001, 150, 2.5, 35}, {150.0000001, kImperialSpeedLimit.limit, 4, 35}}},
     {
         "Minimum Spring Buffer Stroke - Imperial",
-        {
-            "Rule 201.3a ( ASME A17.1 - 1996 )",
-            "",
-            "Operating speed / down, fpm      Min. Stroke, in.",
-            "",
-            "100 or less                                   1 1/2",
-            "101 to 150                                   2 1/2",
-        },
-        "151 to ",
-        "                                   4",
+        {"Rule 201.3a ( ASME A17.1 - 1996 )", "", "Operating speed / down, fpm      Min. Stroke, in.", ""},
+        0,
+        1,
         {"", "1 in. = 25.4 mm"},
     },
 };
 
-const StrokeRules kMetricStroke = {
+constexpr StrokeRules kMetricStroke = {
     Box::txtBufferStrokeMet,
     kMetricSpeedLimit,
-    {{{0, 0.5, 38}, {0.5000001, 0.75, 63}, {0.75000001, kMetricSpeedLimit.limit, 100}}},
+    {{{0, 0.5, 38, 35}, {0.5000001, 0.75, 63, 34}, {0.75000001, kMetricSpeedLimit.limit, 100, 34}}},
     {
         "Minimum Spring Buffer Stroke - Metric",
-        {
-            "2.22.3.1 ( ASME A17.1 - 2000 )",
-            "",
-            "Operating speed / down, m/s      Min. Stroke, mm",
-            "",
-            "0.5   or less                                   38",
-            "0.51 to 0.75                                  63",
-        },
-        "0.76 to ",
-        "                                  100",
+        {"2.22.3.1 ( ASME A17.1 - 2000 )", "", "Operating speed / down, m/s      Min. Stroke, mm", ""},
+        2,
+        3,
         {"", "25.4 mm = 1 in."},
     },
 };
+
+// The table writes strokes in whole units and halves.
+constexpr bool StrokesInHalves(const StrokeRules& rules)
+{
+    for (const StrokeBand& band : rules.bands)
+        if (static_cast<double>(static_cast<int>(band.minStroke * 2)) != band.minStroke * 2)
+            return false;
+    return true;
+}
+static_assert(StrokesInHalves(kImperialStroke) && StrokesInHalves(kMetricStroke), "strokes are whole or halves");
 
 const StrokeRules& RulesOf(UnitSystem system)
 {
@@ -93,13 +97,40 @@ const StrokeBand* FindBand(const StrokeRules& rules, double speed)
     return nullptr;
 }
 
+std::string FixedText(double value, int decimals)
+{
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    return std::string(text.data(), end.ptr);
+}
+
+std::string StrokeText(double stroke)
+{
+    const double whole = std::floor(stroke);
+    return TextFromNumber(whole) + (stroke > whole ? " 1/2" : "");
+}
+
+std::string BandLine(const StrokeTable& t, const StrokeBand& band, bool first)
+{
+    std::string speeds;
+    if (first) {
+        speeds = TextFromNumber(band.speedTo) + std::string(static_cast<std::size_t>(t.lessBlanks), ' ') + "or less";
+    } else {
+        const double step = std::pow(10.0, t.decimals);
+        speeds = FixedText(std::ceil(band.speedFrom * step) / step, t.decimals) + " to "
+                 + FixedText(band.speedTo, t.decimals);
+    }
+    return speeds + std::string(static_cast<std::size_t>(band.blanks), ' ') + StrokeText(band.minStroke);
+}
+
 std::string TableText(const StrokeRules& rules)
 {
     const StrokeTable& t = rules.table;
-    const std::string lastBand = std::string(t.lastBandFrom) + std::string(rules.limit.tableText)
-                                 + std::string(t.lastBandStroke);
+    std::vector<std::string> bandLines;
+    for (const StrokeBand& band : rules.bands)
+        bandLines.push_back(BandLine(t, band, &band == rules.bands.data()));
     std::vector<std::string_view> lines(t.head.begin(), t.head.end());
-    lines.push_back(lastBand);
+    lines.insert(lines.end(), bandLines.begin(), bandLines.end());
     lines.insert(lines.end(), t.foot.begin(), t.foot.end());
     return JoinMessageLines(lines);
 }

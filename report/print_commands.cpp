@@ -6,9 +6,7 @@
 
 #include <array>
 #include <cmath>
-#include <exception>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,14 +15,14 @@ namespace sbc {
 
 namespace {
 
-// The print commands tell the user nothing when anything fails, Cancel of
+// The print commands tell the user nothing when printing fails, Cancel of
 // the Print dialog included: the command just ends where it stands.
 template <typename Steps>
 void Silently(Steps&& steps)
 {
     try {
         steps();
-    } catch (const std::exception&) {
+    } catch (const PrintError&) {
     }
 }
 
@@ -47,7 +45,7 @@ ReportCounts ReadCounts(const FormPort& form)
             continue;
         const auto count = RoundToInt16(NumberFromText(form.Text(pair.BoxIn(SelectedSystem(form)))));
         if (!count)
-            throw std::out_of_range("count outside the 16-bit range");
+            throw PrintError("count outside the 16-bit range");
         counts[pair.quantity] = *count;
     }
     return counts;

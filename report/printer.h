@@ -8,10 +8,16 @@
 
 namespace sbc {
 
-// Any failure of the Print dialog or the printer, Cancel included. The print
-// commands catch it and end silently.
+// Any failure of the Print dialog, the printer or the data being printed,
+// Cancel included. The print commands catch it and end silently; anything
+// else thrown while printing is a fault of the program and goes on up.
 struct PrintError : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+
+// The user cancelled the Print dialog.
+struct PrintCancelled : PrintError {
+    PrintCancelled() : PrintError("the Print dialog was cancelled") {}
 };
 
 // The printer object: a font, lines printed one below the other from the
@@ -35,7 +41,7 @@ class PrintService {
 public:
     virtual ~PrintService() = default;
     // The standard Print dialog, print-to-file hidden, selection disabled.
-    // Throws PrintError on Cancel.
+    // Throws PrintCancelled on Cancel.
     virtual void ShowPrintDialog() = 0;
     // The printer the dialog chose.
     virtual Printer& printer() = 0;

@@ -1,5 +1,6 @@
 #include "qt_printer.h"
 
+#include "line_flow.h"
 #include "qt_text.h"
 #include "report_lines.h"
 
@@ -13,15 +14,14 @@
 
 namespace sbc {
 
-namespace {
-
 // Liberation Mono has the metrics of the report's face, so the columns come
-// out as designed where that face is missing. insertSubstitution adds a
-// substitute only once, so calling it again is harmless.
+// out as designed where that face is missing.
 void MapReportFont()
 {
     QFont::insertSubstitution(ToQString(kReportFont), QStringLiteral("Liberation Mono"));
 }
+
+namespace {
 
 QFont InitialFont()
 {
@@ -56,11 +56,10 @@ public:
         QPainter& painter = Painter();
         painter.setFont(font_);
         const QFontMetricsF metrics(font_, &printer_);
-        if (top_ > 0 && top_ + metrics.lineSpacing() > PageHeight())
-            NewPage();
+        if (flow_.Place(metrics.lineSpacing(), PageHeight()) && !printer_.newPage())
+            throw PrintError("no new page");
         if (!text.empty())
-            painter.drawText(QPointF(0, top_ + metrics.ascent()), ToQString(text));
-        top_ += metrics.lineSpacing();
+            painter.drawText(QPointF(0, flow_.top() + metrics.ascent()), ToQString(text));
     }
 
     void EndDoc() override
@@ -84,24 +83,17 @@ private:
         if (!painter_.isActive()) {
             if (!painter_.begin(&printer_))
                 throw PrintError("the printer cannot be reached");
-            top_ = 0;
+            flow_ = {};
         }
         return painter_;
     }
 
     double PageHeight() const { return printer_.pageRect(QPrinter::DevicePixel).height(); }
 
-    void NewPage()
-    {
-        if (!printer_.newPage())
-            throw PrintError("no new page");
-        top_ = 0;
-    }
-
     QPrinter& printer_;
     QFont font_;
     QPainter painter_;
-    double top_ = 0;
+    LineFlow flow_;
 };
 
 bool QtPrintService::RunPrintDialog(QPrintDialog& dialog, QPrinter&)
@@ -115,7 +107,6 @@ QtPrintService::QtPrintService(QWidget* form, DialogStep dialogStep)
       qprinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
       printer_(std::make_unique<QtLinePrinter>(*qprinter_))
 {
-    MapReportFont();
     // The print system shows each job under this name, and a PDF printer
     // names its file after it; without one the job has no name.
     qprinter_->setDocName(QGuiApplication::applicationDisplayName());
@@ -132,7 +123,7 @@ void QtPrintService::ShowPrintDialog()
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     // The window manager or compositor hands the window its activation back.
     if (!dialogStep_(dialog, *qprinter_))
-        throw PrintError("the Print dialog was cancelled");
+        throw PrintCancelled();
 }
 
 Printer& QtPrintService::printer() { return *printer_; }

@@ -14,6 +14,10 @@ namespace sbc {
 
 class QtLinePrinter;
 
+// Maps the report's font to a face with its metrics where it is missing, for
+// the whole process (SetUpApplication).
+void MapReportFont();
+
 class QtPrintService : public PrintService {
 public:
     // Runs the prepared Print dialog over the printer and tells whether the

@@ -196,8 +196,8 @@ public:
         other_.setGeometry(0, 0, 120, 80);
         for (int i = 0; i < kBoxCount; ++i)
             clickable_.push_back(w_.box(static_cast<Box>(i)));
-        for (const char* name : {"optImperial", "optMetric", "optPlungerYes", "optPlungerNo"})
-            options_.push_back(w_.option(name));
+        for (Option id : {Option::optImperial, Option::optMetric, Option::optPlungerYes, Option::optPlungerNo})
+            options_.push_back(w_.option(id));
         clickable_.insert(clickable_.end(), {options_[0], options_[1], options_[2], options_[3], calculate_, clearAll_});
         untouched_.fill(true);
         last_ = Texts();
@@ -264,7 +264,7 @@ private:
     }
 
     void Describe(const QString& detail) { recent_.back() += ' ' + detail; }
-    bool Imperial() const { return w_.option("optImperial")->isChecked(); }
+    bool Imperial() const { return w_.option(Option::optImperial)->isChecked(); }
     QString Text(Box box) const { return w_.box(box)->text(); }
     Snapshot Texts() const
     {
@@ -277,7 +277,7 @@ private:
     {
         const QWidget* focus = QApplication::focusWidget();
         return QString("[%1 %2, focus %3]")
-            .arg(Imperial() ? "Imperial" : "Metric", w_.option("optPlungerYes")->isChecked() ? "Yes" : "No",
+            .arg(Imperial() ? "Imperial" : "Metric", w_.option(Option::optPlungerYes)->isChecked() ? "Yes" : "No",
                  focus ? focus->objectName() : QString("none"));
     }
 
@@ -493,9 +493,10 @@ private:
         if (active != (elsewhere_ ? &other_ : static_cast<QWidget*>(w_.form.get())))
             return QString("the session lost the window's activation to %1").arg(active ? active->objectName() : "nothing");
 
-        for (const auto& [a, b] : {std::pair{"optImperial", "optMetric"}, std::pair{"optPlungerYes", "optPlungerNo"}})
-            if (w_.option(a)->isChecked() == w_.option(b)->isChecked())
-                return QString("%1 and %2 are both %3").arg(a, b, w_.option(a)->isChecked() ? "selected" : "clear");
+        for (std::size_t i : {0, 2})
+            if (options_[i]->isChecked() == options_[i + 1]->isChecked())
+                return QString("%1 and %2 are both %3")
+                    .arg(options_[i]->objectName(), options_[i + 1]->objectName(), options_[i]->isChecked() ? "selected" : "clear");
         const bool imperial = Imperial(); // the unit flag following it is the state table's check
 
         for (std::size_t i = 0; i < kTwinPairs.size(); ++i) {
@@ -574,8 +575,8 @@ private:
     std::deque<QString> recent_;
     std::vector<QWidget*> clickable_;
     std::vector<QAbstractButton*> options_; // the unit pair, then the plunger pair
-    QAbstractButton* calculate_ = static_cast<QAbstractButton*>(w_.control("cmdCompute"));
-    QAbstractButton* clearAll_ = static_cast<QAbstractButton*>(w_.control("cmdClear"));
+    QAbstractButton* calculate_ = w_.command(Command::cmdCompute);
+    QAbstractButton* clearAll_ = w_.command(Command::cmdClear);
     // What the window's own signals showed since the last check.
     bool entryChanged_ = false, optionToggled_ = false, cleared_ = false, calculated_ = false;
     bool mayCalculate_ = false;
@@ -642,8 +643,6 @@ long FromEnvironment(const char* name, long fallback)
 class RandomSessionTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { ApplyDesignLook(); }
-
     void theWindowsRulesHoldThroughARandomSession()
     {
         const auto seed = std::uint32_t(FromEnvironment("SBC_RANDOM_SEED", 20240917));

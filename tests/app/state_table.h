@@ -63,17 +63,17 @@ inline void CheckState(const Window& w, int state)
         QCOMPARE(w.form->Label(i)->isHidden(), !plungerYes);
     QVERIFY(w.control("Label6")->isEnabled() && !w.control("Label6")->isHidden());
     const QColor red(255, 0, 0), black(0, 0, 0);
-    QCOMPARE(w.option("optImperial")->palette().color(QPalette::WindowText), imperial ? red : black);
-    QCOMPARE(w.option("optMetric")->palette().color(QPalette::WindowText), imperial ? black : red);
-    QCOMPARE(w.option("optImperial")->isChecked(), imperial);
-    QCOMPARE(w.option("optPlungerYes")->isChecked(), plungerYes);
+    QCOMPARE(w.option(Option::optImperial)->palette().color(QPalette::WindowText), imperial ? red : black);
+    QCOMPARE(w.option(Option::optMetric)->palette().color(QPalette::WindowText), imperial ? black : red);
+    QCOMPARE(w.option(Option::optImperial)->isChecked(), imperial);
+    QCOMPARE(w.option(Option::optPlungerYes)->isChecked(), plungerYes);
     QCOMPARE(w.form->ImperialMode(), imperial);
 }
 
 // The index into the codes of StateRow from the options as they stand.
 inline int StateOf(const Window& w)
 {
-    return (w.option("optImperial")->isChecked() ? 0 : 2) + (w.option("optPlungerYes")->isChecked() ? 0 : 1);
+    return (w.option(Option::optImperial)->isChecked() ? 0 : 2) + (w.option(Option::optPlungerYes)->isChecked() ? 0 : 1);
 }
 
 } // namespace sbc::test

@@ -6,6 +6,7 @@
 #include "design_look.h"
 #include "frm_main.h"
 #include "recording_print.h"
+#include "start_up.h"
 #include "text_box.h"
 #include "window_driver.h"
 
@@ -27,12 +28,13 @@ struct Window : WindowDriver {
 
     explicit Window(UnitSystem system = UnitSystem::Imperial)
     {
+        SetUpApplication();
         form = std::make_unique<frmMain>(&dialogs, &print);
         Drive(form.get());
         form->show();
         Activate();
         if (system == UnitSystem::Metric)
-            Click(option("optMetric"));
+            Click(option(Option::optMetric));
     }
 
     // Under the offscreen platform nothing re-activates the window after

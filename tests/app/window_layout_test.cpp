@@ -20,11 +20,7 @@ using namespace sbc::test;
 class WindowLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        ApplyDesignLook();
-        window_ = std::make_unique<Window>();
-    }
+    void initTestCase() { window_ = std::make_unique<Window>(); }
 
     void everyControlOfTheTableIsBuilt_data()
     {
@@ -195,8 +191,8 @@ private slots:
         const QString question = "Is plunger weight carried by car at buffer impact?";
         QCOMPARE(w.control("Frame3")->accessibleName(), QString("Unit system"));
         QCOMPARE(w.control("Frame2")->accessibleName(), question);
-        QCOMPARE(w.option("optPlungerYes")->accessibleName(), question + " Yes");
-        QCOMPARE(w.option("optPlungerNo")->accessibleName(), question + " No");
+        QCOMPARE(w.option(Option::optPlungerYes)->accessibleName(), question + " Yes");
+        QCOMPARE(w.option(Option::optPlungerNo)->accessibleName(), question + " No");
     }
 
     void theWindowIsNotResizable()

@@ -28,8 +28,6 @@ QStringList TabCycle(Window& w)
 class WindowStatesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { ApplyDesignLook(); }
-
     // Answering No hides the plunger rows; their text stays for Yes.
     void everyStateStandsAsTheTableSays()
     {
@@ -38,21 +36,21 @@ private slots:
         QCOMPARE(w.focusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
         w.TypeInto(Box::txtWeightPlunger, "1200");
         w.TypeInto(Box::txtNumPlungers, "1");
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         CheckState(w, 1);
         QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
-        w.Click(w.option("optPlungerYes"));
+        w.Click(w.option(Option::optPlungerYes));
         CheckState(w, 0);
         QCOMPARE(w.box(Box::txtWeightPlunger)->text(), QString("1200"));
         QCOMPARE(w.box(Box::txtNumPlungers)->text(), QString("1"));
-        w.Click(w.option("optPlungerNo"));
-        w.Click(w.option("optMetric"));
+        w.Click(w.option(Option::optPlungerNo));
+        w.Click(w.option(Option::optMetric));
         CheckState(w, 2);
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         CheckState(w, 3);
-        w.Click(w.option("optPlungerYes"));
+        w.Click(w.option(Option::optPlungerYes));
         CheckState(w, 2);
-        w.Click(w.option("optImperial"));
+        w.Click(w.option(Option::optImperial));
         CheckState(w, 0);
     }
 
@@ -63,13 +61,13 @@ private slots:
                                            "txtBufferStroke", "txtNumOfBufAssys", "txtWeightPlunger",
                                            "txtNumPlungers", "txtLengthPlunger", "txtPlungerDiam",
                                            "cmdCompute", "cmdClear", "optPlungerYes", "optImperial", "txtID"}));
-        w.Click(w.option("optMetric"));
+        w.Click(w.option(Option::optMetric));
         QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet",
                                            "txtBufferLoadRatMet", "txtBufferStrokeMet", "txtNumOfBufAssysMet",
                                            "txtWeightPlungerMet", "txtNumPlungersMet", "txtLengthPlungerMet",
                                            "txtPlungerDiamMet", "cmdCompute", "cmdClear", "optPlungerYes",
                                            "optMetric", "txtID"}));
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet",
                                            "txtBufferLoadRatMet", "txtBufferStrokeMet", "txtNumOfBufAssysMet",
                                            "cmdCompute", "cmdClear", "optPlungerNo", "optMetric", "txtID"}));
@@ -97,7 +95,7 @@ private slots:
         for (const TwinPair& pair : kTwinPairs)
             if (Box b = pair.BoxIn(start); w.box(b)->isVisible())
                 w.TypeInto(b, "1");
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         w.box(Box::txtMinBufLoadRat)->setText("1234"); // as a calculation would leave it
         w.Click(w.control(qPrintable(click)));
         for (int i = 1; i < kBoxCount; ++i)
@@ -120,7 +118,7 @@ private slots:
         w.TypeInto(Box::txtWeightPlunger, "1");
         w.TypeInto(Box::txtBufferStroke, "2");
         w.TypeInto(Box::txtNumOfBufAssys, "2");
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         w.control("cmdClear")->setFocus();
 
         QStringList log;
@@ -128,7 +126,7 @@ private slots:
         for (int i = 0; i < kBoxCount; ++i)
             QObject::connect(w.box(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
                              [&log, i](const QString& text) { log << ToQString(BoxName(static_cast<Box>(i))) + "=" + text; });
-        QObject::connect(w.option("optPlungerYes"), &QRadioButton::toggled, &recorder, [&log](bool on) {
+        QObject::connect(w.option(Option::optPlungerYes), &QRadioButton::toggled, &recorder, [&log](bool on) {
             if (on)
                 log << "Yes";
         });
@@ -150,10 +148,10 @@ private slots:
     {
         Window w;
         w.TypeInto(Box::txtOSDD, "1");
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         QCOMPARE(w.focusName(), QString("optPlungerNo"));
         w.box(Box::txtOSDD)->setText(" ");
-        w.Click(w.option("optPlungerYes"));
+        w.Click(w.option(Option::optPlungerYes));
         QCOMPARE(w.focusName(), QString("optPlungerYes")); // a blank is not empty
     }
 
@@ -163,33 +161,33 @@ private slots:
         Window w;
         w.ClickBox(Box::txtRatedLoad);
         w.Key(Qt::Key_M, Qt::AltModifier);
-        QTRY_VERIFY(w.option("optMetric")->isChecked());
+        QTRY_VERIFY(w.option(Option::optMetric)->isChecked());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
         w.Key(Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(w.option("optPlungerNo")->isChecked());
+        QTRY_VERIFY(w.option(Option::optPlungerNo)->isChecked());
         w.Key(Qt::Key_Y, Qt::AltModifier);
-        QTRY_VERIFY(w.option("optPlungerYes")->isChecked());
+        QTRY_VERIFY(w.option(Option::optPlungerYes)->isChecked());
         w.Key(Qt::Key_I, Qt::AltModifier);
-        QTRY_VERIFY(w.option("optImperial")->isChecked());
+        QTRY_VERIFY(w.option(Option::optImperial)->isChecked());
     }
 
     void arrowKeysChooseAnOptionAndTheFocusGoesToTheEmptySpeedBox()
     {
         Window w;
-        w.Click(w.option("optImperial"));
+        w.Click(w.option(Option::optImperial));
         w.Key(Qt::Key_Right);
-        QVERIFY(w.option("optMetric")->isChecked());
+        QVERIFY(w.option(Option::optMetric)->isChecked());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
-        w.Click(w.option("optPlungerYes"));
+        w.Click(w.option(Option::optPlungerYes));
         w.Key(Qt::Key_Down);
-        QVERIFY(w.option("optPlungerNo")->isChecked());
+        QVERIFY(w.option(Option::optPlungerNo)->isChecked());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
-        w.Click(w.option("optPlungerNo"));
+        w.Click(w.option(Option::optPlungerNo));
         w.Key(Qt::Key_Right); // past the last option nothing changes
-        QVERIFY(w.option("optPlungerNo")->isChecked());
+        QVERIFY(w.option(Option::optPlungerNo)->isChecked());
         QCOMPARE(w.focusName(), QString("optPlungerNo"));
         w.Key(Qt::Key_Left);
-        QVERIFY(w.option("optPlungerYes")->isChecked());
+        QVERIFY(w.option(Option::optPlungerYes)->isChecked());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
     }
 

@@ -3,6 +3,8 @@
 // while the tests run, so listing the tests works without a display. Include
 // it in one source file of the test program.
 
+#include "start_up.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -13,7 +15,11 @@ namespace sbc::test {
 
 class QtApplication : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+    void SetUp() override
+    {
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+        SetUpApplication();
+    }
     void TearDown() override { app_.reset(); }
 
 private:

@@ -43,6 +43,7 @@ public:
     double fontSize = 9.5;
     bool fontBold = false;
     std::optional<std::size_t> failAtLine;  // PrintLine throws on this line (0-based)
+    bool failAsFault = false;               // ... a logic_error, as a fault of the program would
     std::vector<ReportLine> printed;        // each line with the size and weight it got
 
     std::string FontName() const override
@@ -62,7 +63,7 @@ public:
     void PrintLine(std::string_view text) override
     {
         if (failAtLine == printed.size())
-            throw PrintError("paper jam");
+            failAsFault ? throw std::logic_error("fault") : throw PrintError("paper jam");
         printed.push_back({std::string(text), fontSize, fontBold});
         log_.push_back("line " + std::string(text));
     }
@@ -95,7 +96,7 @@ public:
     {
         log_.push_back("dialog");
         if (cancel)
-            throw PrintError("Cancel");
+            throw PrintCancelled();
     }
     Printer& printer() override { return recorder; }
     void PrintFormImage() override { log_.push_back("form image"); }

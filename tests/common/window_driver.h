@@ -7,6 +7,7 @@
 #include "text_box.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -16,7 +17,8 @@ class WindowDriver {
 public:
     TextBox* box(Box b) const { return window_->box(b); }
     QWidget* control(const char* name) const { return window_->control(name); }
-    QRadioButton* option(const char* name) const { return static_cast<QRadioButton*>(control(name)); }
+    QRadioButton* option(Option id) const { return window_->option(id); }
+    QPushButton* command(Command id) const { return window_->command(id); }
     QString focusName() const
     {
         QWidget* w = QApplication::focusWidget();

@@ -6,8 +6,8 @@
 // focus is after the window has its activation back.
 
 #include "boxes.h"
-#include "design_look.h"
 #include "frm_main.h"
+#include "start_up.h"
 #include "text_box.h"
 #include "window_driver.h"
 
@@ -92,6 +92,7 @@ struct SeenBox {
 
 class DesktopWindow : public WindowDriver {
 public:
+    const bool setUp = (SetUpApplication(), true); // before the window is built
     frmMain form; // its own real boxes and printer
     std::vector<SeenBox> seen;
     QString inputAnswer;       // typed into the Elevator ID box, which is then accepted
@@ -136,7 +137,7 @@ public:
     }
 
     // The window's Print Data command, as its menu item runs it.
-    void PrintData() { form.findChild<QAction*>("mnuPrintData")->trigger(); }
+    void PrintData() { form.menuEntry(MenuEntry::mnuPrintData)->trigger(); }
 
     // With SBC_SCREENSHOTS naming a folder, the screen as the user sees it.
     void Screenshot(const QString& name)

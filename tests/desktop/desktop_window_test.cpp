@@ -80,8 +80,6 @@ void CheckResultsEmpty(const DesktopWindow& w)
 class DesktopWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { ApplyDesignLook(); }
-
     void theOilBufferMessageLeavesTheFocusInTheEmptiedSpeedBox()
     {
         DesktopWindow w;
@@ -140,7 +138,7 @@ private slots:
         DesktopWindow w;
         w.TypeInto(Box::txtOSDD, "120");
         w.TypeInto(Box::txtBufferStroke, "2");
-        auto* calculate = static_cast<QPushButton*>(w.control("cmdCompute"));
+        QPushButton* calculate = w.command(Command::cmdCompute);
         ServerKeys::Click(calculate);
         QTRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
         w.WaitActive();
@@ -172,14 +170,14 @@ private slots:
         DesktopWindow w;
         for (const auto& [b, text] : worked_example::kEntries)
             w.TypeInto(b, text);
-        w.Click(w.control("cmdCompute"));
+        w.Click(w.command(Command::cmdCompute));
         QVERIFY(w.seen.empty());
         for (const auto& [b, text] : worked_example::kResults)
             QCOMPARE(w.box(b)->text(), QString(text));
         w.Screenshot("worked-example");
         PrintForTheCheck(w);
 
-        w.Click(w.control("cmdClear"));
+        w.Click(w.command(Command::cmdClear));
         for (int i = 0; i < kBoxCount; ++i)
             if (static_cast<Box>(i) != Box::txtID)
                 QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), Name(static_cast<Box>(i)).c_str());
@@ -190,8 +188,8 @@ private slots:
     {
         DesktopWindow w;
         w.TypeInto(Box::txtOSDD, "100");
-        w.Click(w.control("optMetric"));
-        QVERIFY(static_cast<QRadioButton*>(w.control("optMetric"))->isChecked());
+        w.Click(w.option(Option::optMetric));
+        QVERIFY(w.option(Option::optMetric)->isChecked());
         QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
         w.Type("1.0");

@@ -12,14 +12,13 @@
 //   pdftotext reads the text as glyph codes, so only its pages are counted.
 
 #include "answering_dialogs.h"
-#include "design_look.h"
 #include "frm_main.h"
+#include "line_flow.h"
 #include "pdf_pages.h"
 #include "qt_application.h"
 #include "recording_print.h"
 #include "report_lines.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -31,6 +30,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,13 +49,6 @@
 
 namespace sbc::test {
 namespace {
-
-// The window's look, once the application of qt_application.h exists.
-class DesignLook : public ::testing::Environment {
-public:
-    void SetUp() override { ApplyDesignLook(); }
-};
-[[maybe_unused]] ::testing::Environment* const kDesignLook = ::testing::AddGlobalTestEnvironment(new DesignLook);
 
 const QString kKeeper = QStringLiteral("FileKeeper");
 const QString kPdfPrinter = QStringLiteral("PDF");
@@ -315,7 +308,9 @@ std::vector<std::string> LinesOnGrid(const std::vector<PdfPage>& pages, const Di
 {
     const QRectF printable = seen.page.paintRect(QPageLayout::Point);
     const double lineHeight = OnDevice(14, seen.resolution) * kLineHeightPerPoint;
-    const auto perPage = static_cast<std::size_t>(std::floor(printable.height() / lineHeight));
+    std::size_t perPage = 0; // the lines the printer puts on a page before it starts the next
+    for (LineFlow flow; !flow.Place(lineHeight, printable.height());)
+        ++perPage;
     std::vector<std::string> lines;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         const std::size_t first = p * perPage;
@@ -363,18 +358,11 @@ int PageCount(const QString& pdf)
 // and a ten-point last one, each page as full as it holds.
 int ReportPages(const std::vector<ReportLine>& report, const DialogSeen& seen)
 {
-    const double height = seen.page.paintRect(QPageLayout::Point).height();
-    int pages = 1;
-    double top = 0;
-    for (const ReportLine& line : report) {
-        const double lineHeight = OnDevice(line.points, seen.resolution) * kLineHeightPerPoint;
-        if (top > 0 && top + lineHeight > height) {
-            ++pages;
-            top = 0;
-        }
-        top += lineHeight;
-    }
-    return pages;
+    LineFlow flow;
+    for (const ReportLine& line : report)
+        flow.Place(OnDevice(line.points, seen.resolution) * kLineHeightPerPoint,
+                   seen.page.paintRect(QPageLayout::Point).height());
+    return flow.page() + 1;
 }
 
 class CupsPrinting : public ::testing::Test {
@@ -404,8 +392,6 @@ protected:
         form->show();
     }
 
-    void Click(const char* control) { static_cast<QAbstractButton*>(form->control(control))->click(); }
-
     void Enter(std::initializer_list<std::pair<Box, const char*>> entries)
     {
         for (const auto& [box, text] : entries)
@@ -422,18 +408,18 @@ protected:
 
     void Calculate()
     {
-        Click("cmdCompute");
+        form->command(Command::cmdCompute)->click();
         ASSERT_FALSE(form->Text(Box::txtBufferGood).empty()) << "the example calculates";
         ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().prompt;
     }
 
     // Runs a File menu command, answering its Print dialog with `printer`,
     // and waits until the job has left the queue.
-    DialogSeen PrintThrough(const char* command, const QString& printer)
+    DialogSeen PrintThrough(MenuEntry command, const QString& printer)
     {
         QFile::remove(daemon_->Received());
         PrintDialogAnswer answer(printer);
-        form->findChild<QAction*>(command)->trigger();
+        form->menuEntry(command)->trigger();
         EXPECT_TRUE(answer.seen.shown) << "the Print dialog was shown";
         EXPECT_TRUE(daemon_->WaitForJobs()) << daemon_->JobReport().toStdString();
         return answer.seen;
@@ -444,7 +430,7 @@ protected:
     void CheckDataReportReadsBackExact(std::int16_t bufferAssemblies, std::int16_t plungers)
     {
         const std::vector<ReportLine> report = BuildDataReport(*form, CountsOf(bufferAssemblies, plungers));
-        const DialogSeen seen = PrintThrough("mnuPrintData", kKeeper);
+        const DialogSeen seen = PrintThrough(MenuEntry::mnuPrintData, kKeeper);
         QStringList printers{kKeeper};
         if (whyNoPdfPrinter_.isEmpty())
             printers << kPdfPrinter;
@@ -491,25 +477,25 @@ protected:
 TEST_F(CupsPrinting, DataReportInImperialWithPlungerReadsBackExact)
 {
     EnterImperialExample("Car 3");
-    Calculate();
-    CheckDataReportReadsBackExact(2, 1);
+    ASSERT_NO_FATAL_FAILURE(Calculate());
+    ASSERT_NO_FATAL_FAILURE(CheckDataReportReadsBackExact(2, 1));
 }
 
 TEST_F(CupsPrinting, DataReportInMetricWithoutPlungerReadsBackExact)
 {
-    Click("optMetric");
-    Click("optPlungerNo");
+    form->option(Option::optMetric)->click();
+    form->option(Option::optPlungerNo)->click();
     Enter({{Box::txtID, "Car 4"}, {Box::txtOSDDMet, "0.5"}, {Box::txtRatedLoadMet, "1000"},
            {Box::txtWeightCarMet, "1400"}, {Box::txtBufferLoadRatMet, "3000"}, {Box::txtBufferStrokeMet, "65"},
            {Box::txtNumOfBufAssysMet, "2"}});
-    Calculate();
-    CheckDataReportReadsBackExact(2, 0);
+    ASSERT_NO_FATAL_FAILURE(Calculate());
+    ASSERT_NO_FATAL_FAILURE(CheckDataReportReadsBackExact(2, 0));
 }
 
 TEST_F(CupsPrinting, FormImageArrivesOnOnePage)
 {
     Enter({{Box::txtID, "Car 5"}, {Box::txtOSDD, "100"}});
-    PrintThrough("mnuPrintForm", kKeeper);
+    PrintThrough(MenuEntry::mnuPrintForm, kKeeper);
     ASSERT_TRUE(QFile::exists(daemon_->Received())) << daemon_->Tail("error_log").toStdString();
     EXPECT_EQ(PageCount(daemon_->Received()), 1);
     // page num type width height ...
@@ -526,12 +512,12 @@ TEST_F(CupsPrinting, DefaultPdfPrinterMakesAPdfOfEveryPage)
     if (!whyNoPdfPrinter_.isEmpty())
         GTEST_SKIP() << "No cups-pdf queue: " << whyNoPdfPrinter_.toStdString();
     EnterImperialExample("Car 6");
-    Calculate();
+    ASSERT_NO_FATAL_FAILURE(Calculate());
     const std::vector<ReportLine> report = BuildDataReport(*form, CountsOf(2, 1));
 
-    const DialogSeen data = PrintThrough("mnuPrintData", {});
+    const DialogSeen data = PrintThrough(MenuEntry::mnuPrintData, {});
     EXPECT_EQ(data.offered, kPdfPrinter) << "the dialog offers the system's default printer";
-    PrintThrough("mnuPrintForm", {});
+    PrintThrough(MenuEntry::mnuPrintForm, {});
 
     const QStringList files = daemon_->PdfPrinterFiles();
     ASSERT_EQ(files.size(), 2) << daemon_->Tail("error_log").toStdString();

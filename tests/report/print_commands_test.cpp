@@ -93,6 +93,8 @@ TEST_F(PrintCommand, PrinterFailureMidReportStopsThereWithoutEndingTheDocument)
     EXPECT_EQ(print.recorder.printed.size(), 12u);
     EXPECT_EQ(std::count(log.begin(), log.end(), "end"), 0);
     EXPECT_EQ(print.recorder.fontName, "Courier New");
+    print.recorder.failAsFault = true;
+    EXPECT_THROW(PrintData(), std::logic_error); // only the print layer's failures end silently
 }
 
 // --- Counts -----------------------------------------------------------------

@@ -108,7 +108,10 @@ TEST_F(QtPrinting, ReportLosesNoLineAcrossPagesOnLetterAndA4)
 
         std::vector<std::string> printed;
         for (const PdfPage& sheet : pages) {
-            ASSERT_FALSE(sheet.lines.empty());
+            SCOPED_TRACE("page " + std::to_string(&sheet - pages.data() + 1));
+            EXPECT_FALSE(sheet.lines.empty());
+            if (sheet.lines.empty())
+                continue;
             // The report opens with two empty lines; a page may also begin with one.
             EXPECT_GE(sheet.lines.front().top, kMargin - 1);
             EXPECT_LT(sheet.lines.front().top, kMargin + 2 * kLineHeight + 2) << "pages start at the top";
@@ -116,7 +119,7 @@ TEST_F(QtPrinting, ReportLosesNoLineAcrossPagesOnLetterAndA4)
             for (const PageLine& line : sheet.lines)
                 printed.push_back(line.text);
         }
-        EXPECT_GT(pages[0].lines.back().bottom, pages[0].height - kMargin - 3 * kLineHeight)
+        EXPECT_GT(pages[0].lines.empty() ? 0 : pages[0].lines.back().bottom, pages[0].height - kMargin - 3 * kLineHeight)
             << "the first page is used up";
         EXPECT_EQ(printed, ExpectedPrintedLines());
     }
