@@ -116,21 +116,8 @@ public:
         for (const char* sub : {"spool", "cache", "state", "tmp"})
             QDir(root_).mkdir(sub);
         ::chmod(QFile::encodeName(root_ + "/tmp").constData(), 01777);
-        // Everything in the folder; file: devices allowed; anyone may print and
-        // add queues over the socket; a failed job is aborted rather than
-        // stopping its queue with the job left waiting.
-        const QString files = QString("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/cache\n"
-                                      "StateDir %1/state\nPrintcap %1/printcap\nAccessLog %1/access_log\n"
-                                      "ErrorLog %1/error_log\nPageLog %1/page_log\nSystemGroup root\n"
-                                      "FileDevice Yes\n")
-                                  .arg(root_);
-        const QString daemon = QString("Listen %1\nLogLevel debug\nBrowsing No\nWebInterface No\n"
-                                       "ErrorPolicy abort-job\nDefaultAuthType None\n"
-                                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n    Allow all\n"
-                                       "  </Limit>\n</Policy>\n")
-                                   .arg(Socket());
-        if (!Write("cups-files.conf", files) || !Write("cupsd.conf", daemon))
+        // The configuration every test daemon of the project shares, for this folder.
+        if (!Configure("cups-files.conf") || !Configure("cupsd.conf"))
             return "cannot write the daemon's configuration";
 
         // Every CUPS client of this process and its children, the program
@@ -234,10 +221,11 @@ public:
     }
 
 private:
-    bool Write(const QString& name, const QString& text) const
+    bool Configure(const QString& name) const
     {
-        QFile file(root_ + "/" + name);
-        return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+        QFile in(QString(CUPS_CONFIG_DIR) + "/" + name + ".in"), out(root_ + "/" + name);
+        return in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)
+            && out.write(QString::fromUtf8(in.readAll()).replace("@ROOT@", root_).toUtf8()) >= 0;
     }
 
     // lpadmin says on stderr that drivers and raw queues are deprecated; only
