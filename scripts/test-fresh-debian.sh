@@ -144,6 +144,8 @@ echo "fresh Debian: a desktop user, desk, with sudo and an X server"
   > "$logs/desktop.log" 2>&1 < /dev/null || fail "$logs/desktop.log" "sudo, git and Xvfb could not be installed"
 "${in_root[@]}" useradd --create-home --shell /bin/bash --groups sudo desk
 echo 'desk ALL=(ALL:ALL) NOPASSWD: ALL' > "$root/etc/sudoers.d/desk"
+# The machine's own name, which sudo looks up, as an installer writes it.
+[ -s "$root/etc/hosts" ] || cp /etc/hosts "$root/etc/hosts"
 uid=$("${in_root[@]}" id -u desk)
 cp -a "$root/root/sbc" "$root/home/desk/sbc"
 chown -R "$uid:$uid" "$root/home/desk/sbc"
@@ -163,6 +165,7 @@ as_desk=(chroot "$root" setpriv --reuid=desk --regid=desk --init-groups /usr/bin
 # display manager starts it.
 "${as_desk[@]}" sh -c "xauth -q add :$display . \$(mcookie) && exec Xvfb :$display -auth ~/.Xauthority -nolisten tcp" \
   > "$logs/xvfb.log" 2>&1 < /dev/null &
+xvfb_pid=$!
 
 echo "fresh Debian: bash scripts/run.sh as desk on X display :$display, until the window is up"
 start=$SECONDS
@@ -192,6 +195,8 @@ kill -TERM "$pid"
 for _ in 1 2 3 4 5; do running "$run_pid" && sleep 1; done
 running "$pid" && kill -KILL "$pid"
 wait "$run_pid" || true
+kill "$xvfb_pid"
+wait "$xvfb_pid" || true
 owned=$(find "$root/home/desk/sbc" -uid 0 | wc -l)
 [ "$owned" -eq 0 ] || fail "$logs/run.log" "$owned files in desk's checkout belong to root"
 echo "fresh Debian: desk's window was up after ${window_s}s (installs and build included), its program run as desk (uid $uid); program ended; no root-owned file in the checkout"
