@@ -144,8 +144,8 @@ echo "fresh Debian: a desktop user, desk, with sudo and an X server"
   > "$logs/desktop.log" 2>&1 < /dev/null || fail "$logs/desktop.log" "sudo, git and Xvfb could not be installed"
 "${in_root[@]}" useradd --create-home --shell /bin/bash --groups sudo desk
 echo 'desk ALL=(ALL:ALL) NOPASSWD: ALL' > "$root/etc/sudoers.d/desk"
-# The machine's own name, which sudo looks up, as an installer writes it.
-[ -s "$root/etc/hosts" ] || cp /etc/hosts "$root/etc/hosts"
+# The machine's own name, which sudo looks up, as the installer writes it.
+printf '127.0.0.1\tlocalhost\n127.0.1.1\t%s\n' "$(hostname)" > "$root/etc/hosts"
 uid=$("${in_root[@]}" id -u desk)
 cp -a "$root/root/sbc" "$root/home/desk/sbc"
 chown -R "$uid:$uid" "$root/home/desk/sbc"
