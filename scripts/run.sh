@@ -14,7 +14,8 @@ if [ "$(id -u)" -eq 0 ] && [ "${SUDO_USER:-root}" != root ]; then
   exit 1
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+# build/ may hold the test command's cache, warnings as errors included.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSBC_WARNINGS_AS_ERRORS=OFF
 cmake --build build -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
