@@ -136,9 +136,10 @@ done
 in_root=(chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM=dumb
          PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin SBC_IN_FRESH_ROOT=1)
 
-# What a desktop has before its user does anything: sudo, git, an X server;
-# a user in the sudo group, without a password prompt, which nobody could
-# answer here; a copy of the clone in the user's home.
+# What a desktop has before its user does anything: sudo, git, an X server
+# (and xdotool, to find the window); a user in the sudo group, without a
+# password prompt, which nobody could answer here; a copy of the clone in the
+# user's home.
 echo "fresh Debian: a desktop user, desk, with sudo and an X server"
 "${in_root[@]}" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq sudo git xvfb xauth xdotool' \
   > "$logs/desktop.log" 2>&1 < /dev/null || fail "$logs/desktop.log" "sudo, git and Xvfb could not be installed"
@@ -159,8 +160,8 @@ install -d -m 0700 -o "$uid" -g "$uid" "$root/run/user/$uid"
 # background, its process id is that of chroot itself, which becomes the
 # command run inside.
 as_desk=(chroot "$root" setpriv --reuid=desk --regid=desk --init-groups /usr/bin/env -i HOME=/home/desk
-         USER=desk LOGNAME=desk SHELL=/bin/bash TERM=dumb PATH=/usr/bin:/bin XDG_RUNTIME_DIR=/run/user/$uid
-         DISPLAY=:$display XAUTHORITY=/home/desk/.Xauthority)
+         USER=desk LOGNAME=desk SHELL=/bin/bash TERM=dumb PATH=/usr/bin:/bin "XDG_RUNTIME_DIR=/run/user/$uid"
+         "DISPLAY=:$display" XAUTHORITY=/home/desk/.Xauthority)
 # The X server as the user, guarded by a cookie in ~/.Xauthority, as a
 # display manager starts it.
 "${as_desk[@]}" sh -c "xauth -q add :$display . \$(mcookie) && exec Xvfb :$display -auth ~/.Xauthority -nolisten tcp" \
