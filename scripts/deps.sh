@@ -2,12 +2,18 @@
 # installed, and the steps that need root, run through sudo for a desktop
 # user and printed first.
 
+# True when this is root or sudo lets this user in (asking for the password
+# on a terminal).
+have_root() {
+  [ "$(id -u)" -eq 0 ] || sudo -n true 2>/dev/null || { [ -t 0 ] && sudo -v; }
+}
+
 # Runs a command as root: as it is when this is root, else through sudo.
 # Without sudo rights, prints the command for an administrator and fails.
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then
     "$@"
-  elif sudo -n true 2>/dev/null || { [ -t 0 ] && sudo -v; }; then
+  elif have_root; then
     echo "+ sudo $*" >&2
     sudo "$@"
   else
@@ -35,8 +41,14 @@ install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing what this command needs and this machine lacks: ${missing[*]}" >&2
-  as_root sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$@"' \
-    apt-get "${missing[@]}"
+  # Asked first, so that without root the line to pass on is the install.
+  if ! have_root; then
+    echo "That needs root. Ask an administrator to run, then run this command again:" >&2
+    echo "  apt-get install ${missing[*]}" >&2
+    return 1
+  fi
+  as_root apt-get update -qq &&
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
 # Qt's platform plugins and its Wayland platform, so the window opens native

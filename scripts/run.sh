@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the calculator and opens its window.
+# Installs what is missing (through sudo for a desktop user), builds the
+# calculator and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${BUILD_PACKAGES[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+# Through sudo, root would own the build in the user's checkout and the
+# window in the user's session, without its Wayland display: those are the
+# user's to run.
+if [ "$(id -u)" -eq 0 ] && [ "${SUDO_USER:-root}" != root ]; then
+  echo "Installed what it needs. To build and open the window, run it again as yourself, without sudo: bash scripts/run.sh" >&2
+  exit 1
+fi
+
+# build/ may hold the test command's cache, warnings as errors included.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSBC_WARNINGS_AS_ERRORS=OFF
 cmake --build build -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Tries the README's two commands as a new user would: builds a fresh Debian 12
 # root (debootstrap, minbase) from Debian's archive, clones this checkout into
-# it (committed files only) and, as root inside it,
-#   1. runs `bash scripts/run.sh` under the offscreen platform until the
-#      program's window is up, then ends it by its process id;
-#   2. runs `bash scripts/test.sh`, which must pass.
+# it (committed files only), and
+#   1. as a desktop user with sudo, on an X server of that user's, runs
+#      `bash scripts/run.sh` until the program's window is up; the program
+#      must run as that user and leave no root-owned file in the user's
+#      checkout; it is ended by its process id;
+#   2. as root, runs `bash scripts/test.sh`, which must pass.
 # Exits 0 when both hold, 77 when the stage cannot run here (no Debian archive,
 # not root, already inside such a root), and 1 otherwise. The root, its mounts
 # and the processes left in it are removed on every exit; the logs stay in
@@ -130,44 +132,75 @@ for m in /dev /dev/pts /dev/shm /sys; do
   fi
 done
 
-# A root login's environment, nothing of this shell's. An array, not a
-# function: started in the background, its process id is that of chroot
-# itself, which becomes the command run inside.
+# A root login's environment, nothing of this shell's.
 in_root=(chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash TERM=dumb
          PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin SBC_IN_FRESH_ROOT=1)
 
-echo "fresh Debian: bash scripts/run.sh (offscreen), until the window is up"
+# What a desktop has before its user does anything: sudo, git, an X server
+# (and xdotool, to find the window); a user in the sudo group, without a
+# password prompt, which nobody could answer here; a copy of the clone in the
+# user's home.
+echo "fresh Debian: a desktop user, desk, with sudo and an X server"
+"${in_root[@]}" sh -c 'apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq sudo git xvfb xauth xdotool' \
+  > "$logs/desktop.log" 2>&1 < /dev/null || fail "$logs/desktop.log" "sudo, git and Xvfb could not be installed"
+"${in_root[@]}" useradd --create-home --shell /bin/bash --groups sudo desk
+echo 'desk ALL=(ALL:ALL) NOPASSWD: ALL' > "$root/etc/sudoers.d/desk"
+# The machine's own name, which sudo looks up, as the installer writes it.
+printf '127.0.0.1\tlocalhost\n127.0.1.1\t%s\n' "$(hostname)" > "$root/etc/hosts"
+uid=$("${in_root[@]}" id -u desk)
+cp -a "$root/root/sbc" "$root/home/desk/sbc"
+chown -R "$uid:$uid" "$root/home/desk/sbc"
+# X's abstract sockets are this machine's, so the display number must be
+# free here too. As at a login: the socket folder, the session's runtime folder.
+display=50
+while grep -q "/tmp/.X11-unix/X$display\$" /proc/net/unix; do display=$((display + 1)); done
+mkdir -m 1777 "$root/tmp/.X11-unix"
+install -d -m 0700 -o "$uid" -g "$uid" "$root/run/user/$uid"
+# The user's login environment. An array, not a function: started in the
+# background, its process id is that of chroot itself, which becomes the
+# command run inside.
+as_desk=(chroot "$root" setpriv --reuid=desk --regid=desk --init-groups /usr/bin/env -i HOME=/home/desk
+         USER=desk LOGNAME=desk SHELL=/bin/bash TERM=dumb PATH=/usr/bin:/bin "XDG_RUNTIME_DIR=/run/user/$uid"
+         "DISPLAY=:$display" XAUTHORITY=/home/desk/.Xauthority)
+# The X server as the user, guarded by a cookie in ~/.Xauthority, as a
+# display manager starts it.
+"${as_desk[@]}" sh -c "xauth -q add :$display . \$(mcookie) && exec Xvfb :$display -auth ~/.Xauthority -nolisten tcp" \
+  > "$logs/xvfb.log" 2>&1 < /dev/null &
+xvfb_pid=$!
+
+echo "fresh Debian: bash scripts/run.sh as desk on X display :$display, until the window is up"
 start=$SECONDS
-# Qt's widget painting log tells when the whole window has been painted and
-# handed to the window system: its first frame, once it is shown.
-"${in_root[@]}" QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
-  bash -c 'cd /root/sbc && exec bash scripts/run.sh' > "$logs/run.log" 2>&1 < /dev/null &
+"${as_desk[@]}" bash -lc 'cd ~/sbc && bash scripts/run.sh' > "$logs/run.log" 2>&1 < /dev/null &
 run_pid=$!
 # kill -0 holds for a zombie too, so read the process state.
 running() {
   local state
-  state=$(awk '$1 == "State:" { print $2 }' "/proc/$run_pid/status" 2>/dev/null)
+  state=$(awk '$1 == "State:" { print $2 }' "/proc/$1/status" 2>/dev/null)
   [ -n "$state" ] && [ "$state" != Z ]
 }
-program=/root/sbc/build/app/spring-buffer-calculator
 timeout=${FRESH_DEBIAN_WINDOW_TIMEOUT:-1800}
-# run.sh ends by exec'ing the program, so the same process id becomes the
-# program once the installs and the build are done.
-until [ "$(readlink "/proc/$run_pid/exe" 2>/dev/null)" = "$root$program" ] \
-      && grep -q '^qt.widgets.painting: Flushing QRegion(0,0 [0-9]*x[0-9]*) of frmMain' "$logs/run.log"; do
-  running || { wait "$run_pid" || true; fail "$logs/run.log" "run.sh ended before the window was up"; }
+# The window, once mapped, names its program's process.
+until pid=$("${as_desk[@]}" xdotool search --onlyvisible --name 'Spring Buffer Reaction Calculator' getwindowpid 2>/dev/null); do
+  running "$run_pid" || { wait "$run_pid" || true; fail "$logs/run.log" "run.sh ended before the window was up"; }
   [ $((SECONDS - start)) -lt "$timeout" ] || fail "$logs/run.log" "no window within ${timeout}s"
   sleep 1
 done
 window_s=$((SECONDS - start))
+[ "$(readlink "/proc/$pid/exe")" = "$root/home/desk/sbc/build/app/spring-buffer-calculator" ] \
+  && awk -v u="$uid" '$1 == "Uid:" && $2 == u && $3 == u && $4 == u && $5 == u { ok = 1 } END { exit !ok }' "/proc/$pid/status" \
+  || fail "$logs/run.log" "the window is not desk's own build of the program run as desk"
 # Up, and it stays up.
 sleep 3
-running || fail "$logs/run.log" "the program ended by itself"
-kill -TERM "$run_pid"
-for _ in 1 2 3 4 5; do running && sleep 1; done
-running && kill -KILL "$run_pid"
+running "$pid" || fail "$logs/run.log" "the program ended by itself"
+kill -TERM "$pid"
+for _ in 1 2 3 4 5; do running "$run_pid" && sleep 1; done
+running "$pid" && kill -KILL "$pid"
 wait "$run_pid" || true
-echo "fresh Debian: the window was up after ${window_s}s (installs and build included); program ended"
+kill "$xvfb_pid"
+wait "$xvfb_pid" || true
+owned=$(find "$root/home/desk/sbc" -uid 0 | wc -l)
+[ "$owned" -eq 0 ] || fail "$logs/run.log" "$owned files in desk's checkout belong to root"
+echo "fresh Debian: desk's window was up after ${window_s}s (installs and build included), its program run as desk (uid $uid); program ended; no root-owned file in the checkout"
 
 echo "fresh Debian: bash scripts/test.sh"
 start=$SECONDS
