@@ -8,7 +8,8 @@
 #      checkout; it is ended by its process id;
 #   2. as root, runs `bash scripts/test.sh`, which must pass.
 # Exits 0 when both hold, 77 when the stage cannot run here (no Debian archive,
-# not root, already inside such a root), and 1 otherwise. The root, its mounts
+# no root rights, already inside such a root), and 1 otherwise. A desktop
+# user runs it through sudo. The root, its mounts
 # and the processes left in it are removed on every exit; the logs stay in
 # build-fresh-debian/.
 #
@@ -26,15 +27,15 @@ if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
   echo "fresh Debian: skipped, already inside a fresh root"
   exit $skip
 fi
-if [ "$(id -u)" -ne 0 ]; then
-  echo "fresh Debian: skipped, debootstrap and chroot need root"
-  exit $skip
-fi
 source scripts/deps.sh
-if ! (install_missing "${FRESH_DEBIAN_PACKAGES[@]}"); then
-  echo "fresh Debian: skipped, debootstrap and git could not be installed (can the Debian archive be reached?)"
-  exit $skip
+# debootstrap and chroot need root: a desktop user's run goes through sudo,
+# its logs handed back to the user at the end.
+if [ "$(id -u)" -ne 0 ]; then
+  have_root || { echo "fresh Debian: skipped, it needs root: sudo bash scripts/test-fresh-debian.sh"; exit $skip; }
+  echo "+ sudo bash scripts/test-fresh-debian.sh" >&2
+  exec sudo --preserve-env=FRESH_DEBIAN_MIRROR,FRESH_DEBIAN_DIR,FRESH_DEBIAN_WINDOW_TIMEOUT bash "$0"
 fi
+command -v debootstrap >/dev/null || { echo "fresh Debian: skipped, debootstrap is not installed"; exit $skip; }
 
 # The archive the machine itself installs from, so that a mirror or proxy
 # set up for apt serves the root too.
@@ -72,6 +73,7 @@ mounts_below() {
 cleanup() {
   local status=$?
   set +e
+  [ -z "${SUDO_USER:-}" ] || chown -R "$SUDO_USER:" "$logs"
   # Whatever still runs in the root (the program, a daemon a test left)
   # holds its mounts.
   local pid link

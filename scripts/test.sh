@@ -18,7 +18,8 @@ source scripts/windows-deps.sh
 # Inside the fresh Debian root the Windows stage is skipped: building Qt for
 # Windows a second time there would not fit the time; the stage outside the
 # root runs it.
-packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" "${X11_PACKAGES[@]}" "${WAYLAND_PACKAGES[@]}")
+packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" "${X11_PACKAGES[@]}"
+          "${WAYLAND_PACKAGES[@]}" "${FRESH_DEBIAN_PACKAGES[@]}")
 [ -n "${SBC_IN_FRESH_ROOT:-}" ] || packages+=("${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}")
 install_missing "${packages[@]}"
 set_up_test_machine
@@ -43,6 +44,8 @@ if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
 else
   stage windows windows
 fi
+# The fresh root needs root: on a terminal, sudo may ask for the password now.
+[ "$(id -u)" -eq 0 ] || have_root || true
 stage default fresh-debian
 echo "=== done in ${SECONDS}s"
 python3 scripts/ctest_totals.py "$results"/*.xml
