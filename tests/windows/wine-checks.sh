@@ -58,14 +58,14 @@ print() {
   timeout 120 sh -c 'until [ "$(lpstat -W completed -o Keeper | wc -l)" -ge 2 ]; do sleep 0.2; done' ||
     fail "two print jobs did not complete on the queue: $(lpstat -o Keeper)"
   # Each job's document, kept in the spool under its job number.
-  local data form
-  read -r data form < <(lpstat -W completed -o Keeper | sed -E 's/^Keeper-([0-9]+) .*/\1/' | sort -n |
-    xargs printf "$SBC_CUPS_SPOOL/d%05d-001 ")
+  local docs
+  mapfile -t docs < <(lpstat -W completed -o Keeper | sed -E 's/^Keeper-([0-9]+) .*/\1/' | sort -n |
+    xargs printf "$SBC_CUPS_SPOOL/d%05d-001\n")
   comparable <"$tmp/print/report.txt" >"$tmp/expected.txt"
-  read_back "$data" >"$tmp/read.txt"
+  read_back "${docs[0]}" >"$tmp/read.txt"
   diff "$tmp/expected.txt" "$tmp/read.txt" || fail "Print Data: the report's lines differ from what its pages read"
-  [ "$(pages_of "$data")" -eq "$(cat "$tmp/print/report-pages.txt")" ] || fail "Print Data: $(pages_of "$data") pages"
-  [ "$(pages_of "$form")" -eq 1 ] || fail "Print Form: $(pages_of "$form") pages, not one"
+  [ "$(pages_of "${docs[0]}")" -eq "$(cat "$tmp/print/report-pages.txt")" ] || fail "Print Data: $(pages_of "${docs[0]}") pages"
+  [ "$(pages_of "${docs[1]}")" -eq 1 ] || fail "Print Form: $(pages_of "${docs[1]}") pages, not one"
 }
 
 # What the prefix holds of the product: files and folders naming it, Windows
@@ -118,8 +118,8 @@ zip() {
     wine "$program" & pid=$!
     id=$(window "$product") || fail "the ZIP's program opened no window at $scale%"
     # Drawn once two pictures in a row are alike.
-    timeout 30 sh -c 'import -frame -window "$0" "$1"; until import -frame -window "$0" "$1.new" && compare -metric AE "$1" "$1.new" null: 2>/dev/null; do mv "$1.new" "$1"; sleep 0.2; done; rm "$1.new"' \
-      "$id" "$2/wine-$scale.png" || fail "no steady screenshot at $scale%"
+    timeout 30 sh -c 'import -frame -window "$0" "$1"; until import -frame -window "$0" "$2" && compare -metric AE "$1" "$2" null: 2>/dev/null; do mv "$2" "$1"; sleep 0.2; done' \
+      "$id" "$2/wine-$scale.png" "$tmp/next.png" || fail "no steady screenshot at $scale%"
     echo "Screenshot at $scale%: $2/wine-$scale.png"
     [ "$scale" = 150 ] || print_by_keys "$id"
     stop
