@@ -80,7 +80,7 @@ nothing_left() { snapshot "$tmp/after"; diff "$tmp/before" "$tmp/after" || fail 
 # for its window; sets installed to the program's folder.
 opens_from_shortcut() {
   local link target
-  link=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name "$product.lnk" | head -n1)
+  link=$(find "$WINEPREFIX/drive_c" -path '*Start Menu*' -name "$product.lnk" -print -quit)
   [ -n "$link" ] || fail "no Start-menu shortcut \"$product\""
   target=$(python3 "$(dirname "$0")/lnk_target.py" "$link")
   echo "The Start-menu shortcut names $target"
@@ -143,7 +143,7 @@ msi-tables() {
     "Manufacturer$t.+" "ProductCode$t\{[0-9A-F-]{36}\}"; do
     grep -qxE "$want" "$tmp/properties" || fail "no property $want"
   done
-  msiinfo export "$1" Upgrade | grep -q "^{$3}" || fail "no Upgrade row for the UpgradeCode"
+  grep -q "^{$3}" <(msiinfo export "$1" Upgrade) || fail "no Upgrade row for the UpgradeCode"
   [ "$(stat -c %s "$1")" -le $((12 * 1024 * 1024)) ] || fail "larger than 12 MB"
 }
 
