@@ -144,7 +144,7 @@ msi-tables() {
     grep -qxE "$want" "$tmp/properties" || fail "no property $want"
   done
   grep -q "^{$3}" <(msiinfo export "$1" Upgrade) || fail "no Upgrade row for the UpgradeCode"
-  [ "$(stat -c %s "$1")" -le $((12 * 1024 * 1024)) ] || fail "larger than 12 MB"
+  [ "$(stat -c %s "$1")" -le 12000000 ] || fail "larger than 12 MB"
 }
 
 property() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
