@@ -19,14 +19,14 @@ pid='' at_exit=''
 stop() {
   [ -z "$pid" ] || { kill "$pid"; wait "$pid" || [ $? -eq 143 ]; } # 143: ended by that signal
   pid=''
-  wineserver -w
+  timeout 300 wineserver -w
 }
 trap 'stop; eval "$at_exit"; rm -rf "$tmp"' EXIT
 # The packages' programs find their DLLs beside them, not on the build's path.
 case $1 in qtest | print) ;; *) unset WINEPATH ;; esac
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # Wine's programs, here installers, go on after wine returns: waits for all.
-wine_done() { local rc=0; wine "$@" || rc=$?; wineserver -w; return "$rc"; }
+wine_done() { local rc=0; wine "$@" || rc=$?; timeout 300 wineserver -w; return "$rc"; }
 zpath() { echo "Z:$(realpath -m "$1" | tr / '\\')"; }
 
 # The id of a visible window whose title matches $1, once Wine has mapped it.
@@ -114,7 +114,7 @@ zip() {
   program=$(find "$tmp/zip" -name spring-buffer-calculator.exe)
   for scale in 150 100; do
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((scale * 96 / 100)) /f >/dev/null
-    wineserver -w # read as Wine starts
+    timeout 300 wineserver -w # read as Wine starts
     wine "$program" & pid=$!
     id=$(window "$product") || fail "the ZIP's program opened no window at $scale%"
     # Drawn once two pictures in a row are alike.
