@@ -17,8 +17,7 @@ pid='' at_exit=''
 # Ends the program this script started, by its process id, then waits for
 # the prefix's own processes (Wine's desktop) to end.
 stop() {
-  [ -z "$pid" ] || { kill "$pid"; wait "$pid" || [ $? -eq 143 ]; } # 143: ended by that signal
-  pid=''
+  [ -z "$pid" ] || { kill "$pid"; wait "$pid" || [ $? -eq 143 ]; pid=''; } # 143: ended by that signal
   timeout 300 wineserver -w
 }
 trap 'stop; eval "$at_exit"; rm -rf "$tmp"' EXIT
@@ -33,11 +32,7 @@ zpath() { echo "Z:$(realpath -m "$1" | tr / '\\')"; }
 window() { timeout 60 sh -c 'until xdotool search --onlyvisible --name "$0" | head -n1 | grep .; do sleep 0.2; done' "$1"; }
 
 # Qt Test programs under Wine write their results only to a file.
-qtest() {
-  wine "$1" -o "$(zpath "$tmp/results.txt"),txt" && rc=0 || rc=$?
-  cat "$tmp/results.txt"
-  return "$rc"
-}
+qtest() { wine "$1" -o "$(zpath "$tmp/results.txt"),txt" && rc=0 || rc=$?; cat "$tmp/results.txt"; return "$rc"; }
 
 # The first worked example's Print Data and Print Form, as the desktop test
 # prints them through Windows' Print dialog onto the Keeper queue. Wine's
@@ -58,7 +53,6 @@ print() {
   timeout 120 sh -c 'until [ "$(lpstat -W completed -o Keeper | wc -l)" -ge 2 ]; do sleep 0.2; done' ||
     fail "two print jobs did not complete on the queue: $(lpstat -o Keeper)"
   # Each job's document, kept in the spool under its job number.
-  local docs
   mapfile -t docs < <(lpstat -W completed -o Keeper | sed -E 's/^Keeper-([0-9]+) .*/\1/' | sort -n |
     xargs printf "$SBC_CUPS_SPOOL/d%05d-001\n")
   comparable <"$tmp/print/report.txt" >"$tmp/expected.txt"
@@ -70,10 +64,8 @@ print() {
 
 # What the prefix holds of the product: files and folders naming it, Windows
 # Installer's cache, registry lines naming the product or its maker.
-snapshot() {
-  { find "$WINEPREFIX/drive_c"; cat "$WINEPREFIX"/*.reg; } |
-    sed -n -E '/spring buffer|spring-buffer|\/windows\/installer\//I{s/\] [0-9]+$/]/;p}' | sort >"$1"
-}
+snapshot() { { find "$WINEPREFIX/drive_c"; cat "$WINEPREFIX"/*.reg; } |
+  sed -n -E '/spring buffer|spring-buffer|\/windows\/installer\//I{s/\] [0-9]+$/]/;p}' | sort >"$1"; }
 nothing_left() { snapshot "$tmp/after"; diff "$tmp/before" "$tmp/after" || fail "left behind (> lines)"; }
 
 # Starts the program from the path its Start-menu shortcut names, and waits
@@ -120,7 +112,6 @@ zip() {
     # Drawn once two pictures in a row are alike.
     timeout 30 sh -c 'import -frame -window "$0" "$1"; until import -frame -window "$0" "$2" && compare -metric AE "$1" "$2" null: 2>/dev/null; do mv "$2" "$1"; sleep 0.2; done' \
       "$id" "$2/wine-$scale.png" "$tmp/next.png" || fail "no steady screenshot at $scale%"
-    echo "Screenshot at $scale%: $2/wine-$scale.png"
     [ "$scale" = 150 ] || print_by_keys "$id"
     stop
   done
