@@ -92,4 +92,4 @@ ensure_windows_gtest() {
 # desktop; a CUPS daemon whose queues Wine lists as Windows printers; and,
 # since Wine's PostScript driver keeps no text a tool could read, the printed
 # pages rendered by Ghostscript and read back by Tesseract's OCR.
-WINE_PACKAGES=(wine wine64 fonts-wine xvfb openbox xdotool cups ghostscript tesseract-ocr python3)
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb openbox xdotool cups ghostscript tesseract-ocr python3 unzip openssl)

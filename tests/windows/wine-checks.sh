@@ -102,7 +102,7 @@ nsis() {
 zip() {
   unzip -q "$1" -d "$tmp/zip"
   mkdir -p "$2"
-  at_exit="wine reg add 'HKCU\\Control Panel\\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null"
+  at_exit="wine reg add 'HKCU\\Control Panel\\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null; timeout 300 wineserver -w"
   program=$(find "$tmp/zip" -name spring-buffer-calculator.exe)
   for scale in 150 100; do
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $((scale * 96 / 100)) /f >/dev/null
