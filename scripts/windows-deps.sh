@@ -1,13 +1,15 @@
 # Qt for Windows, cross-built with MinGW-w64 from Debian's own qt6-base
 # source, and GoogleTest from Debian's googletest source with the same
 # compilers. Sourced after deps.sh, from the project's root. Each is built
-# once into a cache outside the checkout (SBC_WINDOWS_CACHE), in a folder
-# named by its version and a digest of its options, so later runs reuse it.
+# once into a cache outside the checkout (SBC_WINDOWS_CACHE, default
+# ~/.cache/spring-buffer-calculator-windows), in a folder named by its version
+# and a digest of its options, so later runs reuse it; the links qt and
+# googletest there name the current builds, for CMakePresets.json.
 # Installed with deps.sh's BUILD_PACKAGES, whose Qt is the host Qt here.
 WINDOWS_PACKAGES=(ninja-build dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-                  googletest nsis zip imagemagick)
+                  googletest nsis zip imagemagick wixl msitools osslsigncode)
 WINDOWS_TOOLCHAIN=$PWD/packaging/windows/mingw-toolchain.cmake
-WINDOWS_CACHE=${SBC_WINDOWS_CACHE:-/var/cache/spring-buffer-calculator-windows}
+WINDOWS_CACHE=${SBC_WINDOWS_CACHE:-$HOME/.cache/spring-buffer-calculator-windows}
 
 # Only what the program and its tests use. Debian's source has no wintab.h
 # (removed as non-free), hence no tablet events; with DirectWrite,
@@ -27,24 +29,19 @@ options_digest() {
 # Runs a long build step quietly into a log, showing the log's end on failure.
 logged() {
   local log="$1"; shift
-  if ! "$@" >>"$log" 2>&1; then
-    tail -n 60 "$log" >&2
-    echo "Failed: $* (log: $log)" >&2
-    return 1
-  fi
+  "$@" >>"$log" 2>&1 || { tail -n 60 "$log" >&2; echo "Failed: $* (log: $log)" >&2; return 1; }
 }
 
-# apt-get source needs a deb-src entry beside each deb entry.
+# apt-get source needs a deb-src entry beside each deb entry. A set-up step,
+# as root: the entries go into files of the project's own name.
 ensure_deb_src() {
   grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
-  local f
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" > "/etc/apt/sources.list.d/src-$(basename "$f")"
-  done
-  if [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/src-sources.list
+  local list=/etc/apt/sources.list.d/spring-buffer-calculator-deb-src
+  sed -s 's/^Types: deb$/Types: deb-src/;$G' /etc/apt/sources.list.d/*.sources | as_root tee "$list.sources" >/dev/null
+  if grep -qs '^deb ' /etc/apt/sources.list; then
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee "$list.list" >/dev/null
   fi
-  apt-get update -qq
+  as_root apt-get update -qq
 }
 
 # Sets WINDOWS_QT to the prefix of Qt for Windows, building it when the cache
@@ -54,7 +51,7 @@ ensure_windows_qt() {
   version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
   key=$(options_digest "$version" "${WINDOWS_QT_OPTIONS[@]}")
   WINDOWS_QT="$WINDOWS_CACHE/qt-${version%%+*}-$key"
-  [ -f "$WINDOWS_QT/.complete" ] && return
+  [ -f "$WINDOWS_QT/.complete" ] && { ln -sfn "${WINDOWS_QT##*/}" "$WINDOWS_CACHE/qt"; return; }
   echo "Building Qt $version for Windows into $WINDOWS_QT (log: $WINDOWS_CACHE/qt-$key.log)"
   work="$WINDOWS_CACHE/work-qt-$key"
   rm -rf "$work" "$WINDOWS_QT" "$WINDOWS_CACHE/qt-$key.log"
@@ -70,6 +67,7 @@ ensure_windows_qt() {
     logged "$WINDOWS_CACHE/qt-$key.log" cmake --install .)
   touch "$WINDOWS_QT/.complete"
   rm -rf "$work"
+  ln -sfn "${WINDOWS_QT##*/}" "$WINDOWS_CACHE/qt"
 }
 
 # Sets WINDOWS_GTEST to the prefix of GoogleTest and GoogleMock for Windows.
@@ -78,7 +76,7 @@ ensure_windows_gtest() {
   version=$(dpkg-query -W -f='${Version}' googletest)
   key=$(options_digest "$version")
   WINDOWS_GTEST="$WINDOWS_CACHE/googletest-$version-$key"
-  [ -f "$WINDOWS_GTEST/.complete" ] && return
+  [ -f "$WINDOWS_GTEST/.complete" ] && { ln -sfn "${WINDOWS_GTEST##*/}" "$WINDOWS_CACHE/googletest"; return; }
   rm -rf "$WINDOWS_GTEST" "$WINDOWS_CACHE/work-gtest"
   logged "$WINDOWS_CACHE/googletest.log" cmake -S /usr/src/googletest -B "$WINDOWS_CACHE/work-gtest" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
@@ -87,13 +85,11 @@ ensure_windows_gtest() {
   logged "$WINDOWS_CACHE/googletest.log" cmake --install "$WINDOWS_CACHE/work-gtest"
   touch "$WINDOWS_GTEST/.complete"
   rm -rf "$WINDOWS_CACHE/work-gtest"
+  ln -sfn "${WINDOWS_GTEST##*/}" "$WINDOWS_CACHE/googletest"
 }
 
 # Running and checking the Windows program on this machine: Wine in an X11
 # desktop; a CUPS daemon whose queues Wine lists as Windows printers; and,
 # since Wine's PostScript driver keeps no text a tool could read, the printed
 # pages rendered by Ghostscript and read back by Tesseract's OCR.
-WINE_PACKAGES=(wine wine64 fonts-wine xvfb openbox xdotool cups ghostscript tesseract-ocr)
-
-# A path of this machine as Wine's programs see it, on drive Z:.
-windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+WINE_PACKAGES=(wine wine64 fonts-wine xvfb openbox xdotool cups ghostscript tesseract-ocr python3 unzip openssl)

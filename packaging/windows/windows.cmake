@@ -36,13 +36,14 @@ if(MINGW)
   endforeach()
 endif()
 # `cmake --install --strip` (and CPack) strip the program only; the libraries
-# beside it are stripped too, to less than half their size.
-if(CMAKE_STRIP)
-  install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-      foreach(file ${sbc_beside_program})
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\"
-          COMMAND_ERROR_IS_FATAL ANY)
-      endforeach()
-    endif()")
-endif()
+# beside it are stripped too, to less than half their size. Then, when a
+# certificate is given (sign.cmake), each program and library is signed, so
+# the ZIP, the installer and the MSI all carry signed files.
+install(CODE "include(\"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\")
+  foreach(file $<TARGET_FILE_NAME:spring-buffer-calculator> ${sbc_beside_program})
+    set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\")
+    if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${file}\" COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    sbc_sign(\"\${file}\")
+  endforeach()")
