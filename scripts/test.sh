@@ -23,29 +23,28 @@ packages=("${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${CHECK_PACKAGES[@]}" "$
 [ -n "${SBC_IN_FRESH_ROOT:-}" ] || packages+=("${WINDOWS_PACKAGES[@]}" "${WINE_PACKAGES[@]}")
 install_missing "${packages[@]}"
 set_up_test_machine
-[ -n "${SBC_IN_FRESH_ROOT:-}" ] || ensure_windows_qt
-results=$PWD/build-results
-rm -rf "$results" && mkdir -p "$results"
+[ -n "${SBC_IN_FRESH_ROOT:-}" ] || { ensure_windows_qt; ensure_windows_gtest; }
+rm -rf build-results
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
-# stage CONFIGURE_PRESET TEST_PRESET [CMAKE_OPTION...]
+# Each stage is a workflow of CMakePresets.json: configure, build, test.
 stage() {
-  echo "=== $2 (${SECONDS}s in)"
-  cmake --preset "$1" "${@:3}" >/dev/null
-  cmake --build --preset "$1" -j"$(nproc)"
-  ctest --preset "$2" --output-junit "$results/$2.xml"
+  echo "=== $1 (${SECONDS}s in)"
+  cmake --workflow --preset "$1"
 }
-stage default default
-stage asan asan
-stage fuzz fuzz -DSBC_FUZZ_SECONDS="${FUZZ_SECONDS:-60}"
-stage default x11
-stage default wayland
+stage default
+stage asan
+stage fuzz
+stage x11
+stage wayland
 if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
   echo "=== windows: skipped inside the fresh Debian root"
 else
-  stage windows windows
+  echo "=== windows (${SECONDS}s in)"
+  bash scripts/package-windows.sh windows
 fi
 # The fresh root needs root: on a terminal, sudo may ask for the password now.
 [ "$(id -u)" -eq 0 ] || have_root || true
-stage default fresh-debian
+stage fresh-debian
 echo "=== done in ${SECONDS}s"
-python3 scripts/ctest_totals.py "$results"/*.xml
+python3 scripts/ctest_totals.py build-results/*.xml

@@ -23,7 +23,7 @@ const QString kMissingEntry = "Did you make an entry in all the appropriate fiel
 
 std::string Name(Box b) { return std::string(BoxName(b)); }
 
-// Where SBC_PRINT_CHECK names a folder (scripts/test-windows.sh), Print Data
+// Where SBC_PRINT_CHECK names a folder (the Windows stage), Print Data
 // and Print Form go to the default printer for real, and the report's lines
 // and the pages they take there are left in that folder, for the stage to
 // compare with what the printer received.
