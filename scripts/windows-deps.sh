@@ -51,22 +51,23 @@ ensure_windows_qt() {
   version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
   key=$(options_digest "$version" "${WINDOWS_QT_OPTIONS[@]}")
   WINDOWS_QT="$WINDOWS_CACHE/qt-${version%%+*}-$key"
-  [ -f "$WINDOWS_QT/.complete" ] && { ln -sfn "${WINDOWS_QT##*/}" "$WINDOWS_CACHE/qt"; return; }
-  echo "Building Qt $version for Windows into $WINDOWS_QT (log: $WINDOWS_CACHE/qt-$key.log)"
-  work="$WINDOWS_CACHE/work-qt-$key"
-  rm -rf "$work" "$WINDOWS_QT" "$WINDOWS_CACHE/qt-$key.log"
-  mkdir -p "$work/build"
-  ensure_deb_src
-  (cd "$work" && logged "$WINDOWS_CACHE/qt-$key.log" apt-get source -q "qt6-base=$version")
-  src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
-  (cd "$work/build" &&
-    logged "$WINDOWS_CACHE/qt-$key.log" "$src/configure" -prefix "$WINDOWS_QT" "${WINDOWS_QT_OPTIONS[@]}" -- \
-      -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
-      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
-    logged "$WINDOWS_CACHE/qt-$key.log" cmake --build . --parallel "$(nproc)" &&
-    logged "$WINDOWS_CACHE/qt-$key.log" cmake --install .)
-  touch "$WINDOWS_QT/.complete"
-  rm -rf "$work"
+  if [ ! -f "$WINDOWS_QT/.complete" ]; then
+    echo "Building Qt $version for Windows into $WINDOWS_QT (log: $WINDOWS_CACHE/qt-$key.log)"
+    work="$WINDOWS_CACHE/work-qt-$key"
+    rm -rf "$work" "$WINDOWS_QT" "$WINDOWS_CACHE/qt-$key.log"
+    mkdir -p "$work/build"
+    ensure_deb_src
+    (cd "$work" && logged "$WINDOWS_CACHE/qt-$key.log" apt-get source -q "qt6-base=$version")
+    src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+    (cd "$work/build" &&
+      logged "$WINDOWS_CACHE/qt-$key.log" "$src/configure" -prefix "$WINDOWS_QT" "${WINDOWS_QT_OPTIONS[@]}" -- \
+        -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
+      logged "$WINDOWS_CACHE/qt-$key.log" cmake --build . --parallel "$(nproc)" &&
+      logged "$WINDOWS_CACHE/qt-$key.log" cmake --install .)
+    touch "$WINDOWS_QT/.complete"
+    rm -rf "$work"
+  fi
   ln -sfn "${WINDOWS_QT##*/}" "$WINDOWS_CACHE/qt"
 }
 
@@ -76,15 +77,16 @@ ensure_windows_gtest() {
   version=$(dpkg-query -W -f='${Version}' googletest)
   key=$(options_digest "$version")
   WINDOWS_GTEST="$WINDOWS_CACHE/googletest-$version-$key"
-  [ -f "$WINDOWS_GTEST/.complete" ] && { ln -sfn "${WINDOWS_GTEST##*/}" "$WINDOWS_CACHE/googletest"; return; }
-  rm -rf "$WINDOWS_GTEST" "$WINDOWS_CACHE/work-gtest"
-  logged "$WINDOWS_CACHE/googletest.log" cmake -S /usr/src/googletest -B "$WINDOWS_CACHE/work-gtest" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX="$WINDOWS_GTEST" -Dgtest_disable_pthreads=OFF
-  logged "$WINDOWS_CACHE/googletest.log" cmake --build "$WINDOWS_CACHE/work-gtest" --parallel "$(nproc)"
-  logged "$WINDOWS_CACHE/googletest.log" cmake --install "$WINDOWS_CACHE/work-gtest"
-  touch "$WINDOWS_GTEST/.complete"
-  rm -rf "$WINDOWS_CACHE/work-gtest"
+  if [ ! -f "$WINDOWS_GTEST/.complete" ]; then
+    rm -rf "$WINDOWS_GTEST" "$WINDOWS_CACHE/work-gtest"
+    logged "$WINDOWS_CACHE/googletest.log" cmake -S /usr/src/googletest -B "$WINDOWS_CACHE/work-gtest" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_INSTALL_PREFIX="$WINDOWS_GTEST" -Dgtest_disable_pthreads=OFF
+    logged "$WINDOWS_CACHE/googletest.log" cmake --build "$WINDOWS_CACHE/work-gtest" --parallel "$(nproc)"
+    logged "$WINDOWS_CACHE/googletest.log" cmake --install "$WINDOWS_CACHE/work-gtest"
+    touch "$WINDOWS_GTEST/.complete"
+    rm -rf "$WINDOWS_CACHE/work-gtest"
+  fi
   ln -sfn "${WINDOWS_GTEST##*/}" "$WINDOWS_CACHE/googletest"
 }
 

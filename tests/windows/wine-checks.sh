@@ -10,6 +10,7 @@
 #   wine-checks.sh msi MSI CPACK_CONFIG   installed, upgraded, removed
 #   wine-checks.sh signed CPACK_CONFIG    built signed, verified, installed
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/deps.sh" # wait_for
 product="Spring Buffer Reaction Calculator"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 tmp=$(mktemp -d)
@@ -29,7 +30,7 @@ wine_done() { local rc=0; wine "$@" || rc=$?; timeout 300 wineserver -w; return 
 zpath() { echo "Z:$(realpath -m "$1" | tr / '\\')"; }
 
 # The id of a visible window whose title matches $1, once Wine has mapped it.
-window() { timeout 60 sh -c 'until xdotool search --onlyvisible --name "$0" | head -n1 | grep .; do sleep 0.2; done' "$1"; }
+window() { wait_for 60 xdotool search --onlyvisible --name "$1" && xdotool search --onlyvisible --name "$1" | head -n1; }
 
 # Qt Test programs under Wine write their results only to a file.
 qtest() { wine "$1" -o "$(zpath "$tmp/results.txt"),txt" && rc=0 || rc=$?; cat "$tmp/results.txt"; return "$rc"; }
@@ -41,6 +42,7 @@ qtest() { wine "$1" -o "$(zpath "$tmp/results.txt"),txt" && rc=0 || rc=$?; cat "
 # printed, letters without case and blanks not at all (OCR reads Liberation
 # Mono's "l" as "L"; the Linux print test checks the columns); the pages
 # counted against the report's pages at the printer's page size.
+completed_jobs() { [ "$(lpstat -W completed -o Keeper | wc -l)" -ge "$1" ]; }
 pages_of() { grep -c '^%%Page: ' "$1"; }
 comparable() { sed -E 's/[[:space:]]+//g' | tr '[:upper:]' '[:lower:]' | sed '/^$/d'; }
 read_back() {
@@ -50,7 +52,7 @@ read_back() {
 print() {
   mkdir "$tmp/print"
   SBC_PRINT_CHECK=$(zpath "$tmp/print") qtest "$1"
-  timeout 120 sh -c 'until [ "$(lpstat -W completed -o Keeper | wc -l)" -ge 2 ]; do sleep 0.2; done' ||
+  wait_for 120 completed_jobs 2 ||
     fail "two print jobs did not complete on the queue: $(lpstat -o Keeper)"
   # Each job's document, kept in the spool under its job number.
   mapfile -t docs < <(lpstat -W completed -o Keeper | sed -E 's/^Keeper-([0-9]+) .*/\1/' | sort -n |
@@ -123,7 +125,7 @@ print_by_keys() {
   xdotool windowactivate --sync "$1" key ctrl+d
   xdotool windowactivate --sync "$(window '^Elevator ID$')" key Return
   xdotool windowactivate --sync "$(window '^Print$')" key Return
-  timeout 60 sh -c 'until lpstat -W completed -o Keeper | grep -q .; do sleep 0.2; done' || fail "no job on the queue"
+  wait_for 60 completed_jobs 1 || fail "no job on the queue"
 }
 
 # What deployment tools read from the MSI. The UpgradeCode must never change.
