@@ -62,7 +62,7 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils appstr
                cups printer-driver-cups-pdf python3)
 # clang's libFuzzer for the fuzz stage; locales for a German locale with a
 # decimal comma, under which the number text must not change.
-CHECK_PACKAGES=(clang-14 libclang-rt-14-dev locales)
+CHECK_PACKAGES=(clang libclang-rt-dev locales)
 # The window tests on real display servers: X11 with a window manager, and a
 # headless Wayland compositor; each with a tool that types through the server
 # and one that takes screenshots (Qt's own on X11).

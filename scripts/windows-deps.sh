@@ -12,13 +12,11 @@ WINDOWS_TOOLCHAIN=$PWD/packaging/windows/mingw-toolchain.cmake
 WINDOWS_CACHE=${SBC_WINDOWS_CACHE:-$HOME/.cache/spring-buffer-calculator-windows}
 
 # Only what the program and its tests use. Debian's source has no wintab.h
-# (removed as non-free), hence no tablet events; with DirectWrite,
-# Qt6PrintSupport.dll does not link (QWindowsFontEngineDirectWrite::createHFONT),
-# so fonts go through GDI.
+# (removed as non-free), hence no tablet events.
 WINDOWS_QT_OPTIONS=(-release -shared -xplatform win32-g++ -qt-host-path /usr
   -nomake examples -nomake tests -no-opengl -no-icu -no-dbus -no-freetype
   -no-fontconfig -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -no-libjpeg
-  -no-feature-tabletevent -no-feature-directwrite -no-feature-directwrite3
+  -no-feature-tabletevent
   -no-feature-network -no-feature-sql -no-feature-xml -no-feature-concurrent)
 
 # A short digest of everything that shapes a build, for its cache folder's name.
@@ -33,23 +31,29 @@ logged() {
 }
 
 # apt-get source needs a deb-src entry beside each deb entry. A set-up step,
-# as root: the entries go into files of the project's own name.
+# as root: the entries go into files of the project's own name. Debian's
+# installer and debootstrap write one-line entries in sources.list, cloud
+# images deb822 files in sources.list.d; either may lack deb-src.
 ensure_deb_src() {
   grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
-  local list=/etc/apt/sources.list.d/spring-buffer-calculator-deb-src
-  sed -s 's/^Types: deb$/Types: deb-src/;$G' /etc/apt/sources.list.d/*.sources | as_root tee "$list.sources" >/dev/null
-  if grep -qs '^deb ' /etc/apt/sources.list; then
-    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | as_root tee "$list.list" >/dev/null
-  fi
+  local list=/etc/apt/sources.list.d/spring-buffer-calculator-deb-src deb822 oneline
+  deb822=$(find /etc/apt/sources.list.d -maxdepth 1 -name '*.sources' -exec sed -s 's/^Types: deb$/Types: deb-src/;$G' {} +)
+  oneline=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed -n 's/^deb /deb-src /p')
+  [ -z "$deb822" ] || printf '%s\n' "$deb822" | as_root tee "$list.sources" >/dev/null
+  [ -z "$oneline" ] || printf '%s\n' "$oneline" | as_root tee "$list.list" >/dev/null
   as_root apt-get update -qq
 }
 
 # Sets WINDOWS_QT to the prefix of Qt for Windows, building it when the cache
 # lacks it (about 30 minutes on two cores).
 ensure_windows_qt() {
-  local version key work src
+  local version key work src options=("${WINDOWS_QT_OPTIONS[@]}")
   version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-  key=$(options_digest "$version" "${WINDOWS_QT_OPTIONS[@]}")
+  # With DirectWrite, Qt 6.4's Qt6PrintSupport.dll does not link
+  # (QWindowsFontEngineDirectWrite::createHFONT); from 6.5 on, its font
+  # database needs DirectWrite and links.
+  dpkg --compare-versions "$version" ge 6.5 || options+=(-no-feature-directwrite -no-feature-directwrite3)
+  key=$(options_digest "$version" "${options[@]}")
   WINDOWS_QT="$WINDOWS_CACHE/qt-${version%%+*}-$key"
   if [ ! -f "$WINDOWS_QT/.complete" ]; then
     echo "Building Qt $version for Windows into $WINDOWS_QT (log: $WINDOWS_CACHE/qt-$key.log)"
@@ -60,7 +64,7 @@ ensure_windows_qt() {
     (cd "$work" && logged "$WINDOWS_CACHE/qt-$key.log" apt-get source -q "qt6-base=$version")
     src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
     (cd "$work/build" &&
-      logged "$WINDOWS_CACHE/qt-$key.log" "$src/configure" -prefix "$WINDOWS_QT" "${WINDOWS_QT_OPTIONS[@]}" -- \
+      logged "$WINDOWS_CACHE/qt-$key.log" "$src/configure" -prefix "$WINDOWS_QT" "${options[@]}" -- \
         -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake &&
       logged "$WINDOWS_CACHE/qt-$key.log" cmake --build . --parallel "$(nproc)" &&
