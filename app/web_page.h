@@ -1,0 +1,23 @@
+#pragma once
+// The window in a web page: its size on the page, the faces that come with
+// the page, and how it is shown. main() in web_main.cpp calls these in turn.
+
+class QMainWindow;
+
+namespace sbc {
+
+// Before the QApplication exists: where the browser's viewport is smaller
+// than the window's design size, scales the whole window down to fit, so it
+// is never cut off or scrolled. Taps land where they are drawn, since Qt
+// itself does the scaling.
+void FitDesignToViewport();
+
+// The design's faces, Liberation Sans and Liberation Mono, which the page
+// ships, as a Linux desktop has them.
+void AddPageFonts();
+
+// Shows the window at its design size, centred in the page, and tells the
+// page that it is ready.
+void ShowOnPage(QMainWindow& window);
+
+} // namespace sbc

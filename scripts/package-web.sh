@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Makes the web page from Debian 13's packages: sets up what is missing
+# (scripts/web-deps.sh: on Debian 12, a Debian 13 root), builds Qt for
+# WebAssembly when the cache lacks it, draws the page's icons, then runs a
+# workflow of CMakePresets-web.json: by default web-package (the page's
+# folder build-web/site and its ZIP), or the one named, e.g. web (the same,
+# then every check in headless Chromium). Prints the ZIP's path last.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+source scripts/windows-deps.sh
+source scripts/web-deps.sh
+ensure_web_root
+ensure_web_qt
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+
+# The icons are drawn by the program's own icon code, built for the system
+# the build runs on, at the sizes a home screen shows.
+host=build-web/host
+mkdir -p build-web
+[ -f "$host/CMakeCache.txt" ] ||
+  in_web_root cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+in_web_root cmake --build "$host" --target sbc_export_icon
+in_web_root env QT_QPA_PLATFORM=offscreen "$host/packaging/sbc_export_icon" build-web/icons spring-buffer-calculator 192 512
+
+in_web_root cmake --workflow --preset "${1:-web-package}"
+realpath build-web/spring-buffer-calculator-web.zip

@@ -1,0 +1,305 @@
+"""The web page's checks' harness: the page's folder served on 127.0.0.1,
+headless Chromium driven through the DevTools protocol (python3-websocket),
+and what a user does there: keys, taps, clicks, and the printouts' PDFs.
+
+Every target the browser opens (the page, its service worker, a PDF's tab)
+is attached, so each request any of them makes is seen."""
+
+import base64
+import functools
+import http.server
+import json
+import os
+import shutil
+import socketserver
+import subprocess
+import tempfile
+import threading
+import time
+import urllib.request
+
+import websocket
+
+SITE = os.environ["SBC_WEB_SITE"]
+SCREENSHOTS = os.environ.get("SBC_WEB_SCREENSHOTS", "")
+
+# Chromium as root runs only without its sandbox; the rest keeps it from
+# calling home on its own.
+CHROMIUM_FLAGS = [
+    "--headless=new", "--disable-gpu", "--remote-debugging-port=0",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--no-first-run", "--disable-quic", "--no-default-browser-check",
+    "--disable-features=Translate,OptimizationHints,MediaRouter",
+] + (["--no-sandbox"] if os.geteuid() == 0 else [])
+
+
+class Failure(AssertionError):
+    pass
+
+
+def wait_until(what, probe, timeout=30.0, every=0.05):
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(every)
+
+
+class Site:
+    """The page's folder on an HTTP server of its own, as any static server
+    would serve it (.wasm as application/wasm)."""
+
+    def __init__(self):
+        handler = functools.partial(QuietHandler, directory=SITE)
+        self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
+        self.server.daemon_threads = True
+        self.origin = f"http://127.0.0.1:{self.server.server_address[1]}"
+        self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
+        self.thread.start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      ".wasm": "application/wasm", ".webmanifest": "application/manifest+json",
+                      ".js": "text/javascript"}
+
+    def log_message(self, *args):
+        pass
+
+
+class Browser:
+    """Headless Chromium with one page, driven over one DevTools socket with
+    flattened sessions."""
+
+    def __init__(self, width=800, height=650, touch=False, mobile=False):
+        self.profile = tempfile.mkdtemp(prefix="sbc-web-chromium-")
+        self.process = subprocess.Popen(
+            ["chromium", *CHROMIUM_FLAGS, *os.environ.get("SBC_WEB_CHROMIUM_FLAGS", "").split(),
+             f"--user-data-dir={self.profile}", f"--window-size={width},{height}", "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        port_file = os.path.join(self.profile, "DevToolsActivePort")
+        wait_until("Chromium's DevTools port", lambda: os.path.exists(port_file)
+                   and len(open(port_file).read().split()) >= 2)
+        port = open(port_file).read().split()[0]
+        with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/version") as answer:
+            endpoint = json.load(answer)["webSocketDebuggerUrl"]
+        self.socket = websocket.create_connection(endpoint, timeout=60, suppress_origin=True)
+        self.next_id = 0
+        self.events = []
+        self.requests = []    # every URL any target asked for
+        self.targets = {}     # session id -> target info
+        self.call("Target.setDiscoverTargets", discover=True)
+        self.call("Target.setAutoAttach", autoAttach=True, waitForDebuggerOnStart=True, flatten=True)
+        target = self.call("Target.createTarget", url="about:blank")["targetId"]
+        self.page = self.call("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
+        self.watch(self.page)
+        self.call("Page.enable", session=self.page)
+        self.call("Runtime.enable", session=self.page)
+        self.call("Emulation.setDeviceMetricsOverride", session=self.page, width=width, height=height,
+                  deviceScaleFactor=1, mobile=mobile)
+        if touch:
+            self.call("Emulation.setTouchEmulationEnabled", session=self.page, enabled=True, maxTouchPoints=5)
+        self.width, self.height = width, height
+
+    def close(self):
+        try:
+            self.socket.close()
+        finally:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+            shutil.rmtree(self.profile, ignore_errors=True)
+
+    # ---- The protocol -------------------------------------------------------
+
+    def call(self, method, session=None, **params):
+        self.next_id += 1
+        sent = self.next_id
+        message = {"id": sent, "method": method, "params": params}
+        if session:
+            message["sessionId"] = session
+        self.socket.send(json.dumps(message))
+        while True:
+            answer = self.receive()
+            if answer.get("id") == sent:
+                if "error" in answer:
+                    raise Failure(f"{method}: {answer['error']}")
+                return answer.get("result", {})
+
+    def receive(self, timeout=None):
+        self.socket.settimeout(timeout if timeout is not None else 60)
+        message = json.loads(self.socket.recv())
+        if "method" in message:
+            self.on_event(message)
+        return message
+
+    def on_event(self, event):
+        method, params = event["method"], event.get("params", {})
+        if method == "Target.attachedToTarget":
+            session = params["sessionId"]
+            self.targets[session] = params["targetInfo"]
+            # Sent without waiting for the answers, which come in order.
+            for sent in ({"method": "Network.enable"}, {"method": "Runtime.runIfWaitingForDebugger"}):
+                self.next_id += 1
+                self.socket.send(json.dumps({**sent, "id": self.next_id, "params": {}, "sessionId": session}))
+        elif method == "Network.requestWillBeSent":
+            self.requests.append(params["request"]["url"])
+        self.events.append(event)
+
+    def pump(self, seconds):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            try:
+                self.receive(timeout=max(0.01, end - time.monotonic()))
+            except websocket.WebSocketTimeoutException:
+                break
+
+    def watch(self, session):
+        self.call("Network.enable", session=session)
+
+    def evaluate(self, expression, session=None):
+        result = self.call("Runtime.evaluate", session=session or self.page, expression=expression,
+                           awaitPromise=True, returnByValue=True)
+        if "exceptionDetails" in result:
+            raise Failure(f"{expression}: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def wait_for(self, what, expression, timeout=30.0):
+        end = time.monotonic() + timeout
+        while True:
+            value = self.evaluate(expression)
+            if value:
+                return value
+            if time.monotonic() > end:
+                raise Failure(f"timed out waiting for {what}")
+            self.pump(0.05)
+
+    # ---- The page -----------------------------------------------------------
+
+    def open(self, url, timeout=60.0):
+        self.call("Page.navigate", session=self.page, url=url)
+        return float(self.wait_for("the window to be ready", "document.body && document.body.dataset.ready",
+                                   timeout))
+
+    def reload(self, timeout=60.0):
+        self.call("Page.reload", session=self.page)
+        self.pump(0.5)
+        return float(self.wait_for("the window to be ready again",
+                                   "document.body && document.body.dataset.ready", timeout))
+
+    def offline(self, cut=True):
+        for session in [self.page, *self.targets]:
+            try:
+                self.call("Network.emulateNetworkConditions", session=session, offline=cut, latency=0,
+                          downloadThroughput=-1, uploadThroughput=-1)
+            except Failure:
+                pass  # a target that has gone
+
+    def screen_rect(self):
+        """The window's element on the page: x, y, width, height in CSS pixels."""
+        return self.evaluate("(() => { const r = document.getElementById('screen').getBoundingClientRect();"
+                             " return [r.x, r.y, r.width, r.height]; })()")
+
+    def screenshot(self, name, session=None):
+        data = self.call("Page.captureScreenshot", session=session or self.page, format="png")["data"]
+        if SCREENSHOTS:
+            os.makedirs(SCREENSHOTS, exist_ok=True)
+            with open(os.path.join(SCREENSHOTS, name + ".png"), "wb") as png:
+                png.write(base64.b64decode(data))
+
+    # ---- Input --------------------------------------------------------------
+
+    KEYS = {"Tab": (9, "\t"), "Enter": (13, "\r"), "Escape": (27, ""), "Backspace": (8, "")}
+
+    def key(self, key, modifiers=0):
+        code, text = self.KEYS.get(key, (ord(key.upper()) if len(key) == 1 else 0, key))
+        if modifiers:
+            text = ""
+        base = {"key": key, "windowsVirtualKeyCode": code, "nativeVirtualKeyCode": code, "modifiers": modifiers}
+        if len(key) == 1:
+            base["code"] = ("Digit" + key) if key.isdigit() else ("Key" + key.upper()) if key.isalpha() else ""
+            if key == ".":
+                base.update(code="Period", windowsVirtualKeyCode=190, nativeVirtualKeyCode=190)
+            if key == " ":
+                base.update(code="Space", windowsVirtualKeyCode=32, nativeVirtualKeyCode=32)
+        else:
+            base["code"] = key
+        self.call("Input.dispatchKeyEvent", session=self.page, type="keyDown" if text else "rawKeyDown",
+                  text=text, unmodifiedText=text, **base)
+        self.call("Input.dispatchKeyEvent", session=self.page, type="keyUp", **base)
+        self.pump(0.03)
+
+    def type(self, text):
+        for char in text:
+            self.key(char)
+
+    def click(self, x, y, count=1):
+        for clicks in range(1, count + 1):
+            for kind in ("mousePressed", "mouseReleased"):
+                self.call("Input.dispatchMouseEvent", session=self.page, type=kind, x=x, y=y,
+                          button="left", clickCount=clicks)
+        self.pump(0.1)
+
+    def tap(self, x, y):
+        point = [{"x": x, "y": y, "radiusX": 2, "radiusY": 2, "force": 1, "id": 1}]
+        self.call("Input.dispatchTouchEvent", session=self.page, type="touchStart", touchPoints=point)
+        self.call("Input.dispatchTouchEvent", session=self.page, type="touchEnd", touchPoints=[])
+        self.pump(0.1)
+
+    # ---- What the page shows --------------------------------------------------
+
+    def enable_screen_reader(self):
+        """Qt's accessibility tree in the page's DOM, opted into as a screen
+        reader user does, through the page's own button."""
+        self.evaluate("""(() => { for (const b of document.getElementById('screen').shadowRoot
+            .querySelectorAll('button')) if (b.innerText === 'Enable Screen Reader') b.click(); })()""")
+        self.pump(0.3)
+
+    def page_texts(self):
+        """The texts of the accessibility tree's elements, windows' titles included."""
+        return self.evaluate("""(() => { const texts = [];
+            const walk = node => { for (const e of node.querySelectorAll('*')) {
+                if (e.shadowRoot) walk(e.shadowRoot);
+                if (e.children.length === 0 && e.textContent.trim()) texts.push(e.textContent.trim()); } };
+            walk(document.getElementById('screen').shadowRoot); return texts; })()""")
+
+    def window_count(self):
+        return self.evaluate("document.getElementById('screen').shadowRoot.querySelectorAll('.qt-window').length")
+
+    def new_tab(self, before, timeout=30.0):
+        """The first target opened after the sessions in `before`: a printout's tab."""
+        def opened():
+            self.pump(0.05)
+            return next((s for s, t in self.targets.items() if s not in before and t["type"] == "page"), None)
+        return wait_until("a new tab", opened, timeout)
+
+    def fetch_bytes(self, url):
+        """A blob the page made, read back through the page."""
+        data = self.evaluate(f"""fetch({json.dumps(url)}).then(r => r.arrayBuffer()).then(b => {{
+            let s = ''; const a = new Uint8Array(b);
+            for (let i = 0; i < a.length; i += 8192) s += String.fromCharCode(...a.subarray(i, i + 8192));
+            return btoa(s); }})""")
+        return base64.b64decode(data)
+
+
+def pdf_text(pdf_bytes):
+    """The PDF's pages' text (pdftotext -layout) and its first page's size in points."""
+    with tempfile.TemporaryDirectory() as folder:
+        path = os.path.join(folder, "printout.pdf")
+        with open(path, "wb") as out:
+            out.write(pdf_bytes)
+        text = subprocess.run(["pdftotext", "-layout", path, "-"], check=True, capture_output=True,
+                              text=True).stdout
+        info = subprocess.run(["pdfinfo", path], check=True, capture_output=True, text=True).stdout
+        fonts = subprocess.run(["pdffonts", path], check=True, capture_output=True, text=True).stdout
+    size = next(line.split(":", 1)[1].strip() for line in info.splitlines() if line.startswith("Page size"))
+    return text, size, fonts
