@@ -95,26 +95,30 @@ in_web_root() {
     "$@"
     return
   fi
+  # sudo keeps little of the environment: what the steps inside need goes
+  # through env.
+  local vars=(PATH=/usr/local/bin:/usr/bin:/bin "HOME=$HOME" LANG=C.UTF-8 "EMSDK=$EMSDK"
+              "TERM=${TERM:-dumb}" SBC_IN_WEB_ROOT=1)
+  [ -z "${CMAKE_BUILD_PARALLEL_LEVEL:-}" ] || vars+=("CMAKE_BUILD_PARALLEL_LEVEL=$CMAKE_BUILD_PARALLEL_LEVEL")
+  [ -z "${SBC_WEB_CHROMIUM_FLAGS:-}" ] || vars+=("SBC_WEB_CHROMIUM_FLAGS=$SBC_WEB_CHROMIUM_FLAGS")
   as_root unshare --mount --propagation private bash -ec '
-    root=$1 work=$2 userspec=$3; shift 3
+    root=$1 work=$2 user=$3 group=$4 home=$5; shift 5
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount --rbind /sys "$root/sys"
-    for dir in "$@"; do
-      [ "$dir" = -- ] && break
-      mkdir -p "$root$dir"
-      mount --bind "$dir" "$root$dir"
+    # The user'"'"'s home, for the files tools keep there, and the folders
+    # shared with the system outside.
+    [ -d "$root$home" ] || install -d -o "$user" -g "$group" "$root$home"
+    while [ "$1" != -- ]; do
+      mkdir -p "$root$1"
+      mount --bind "$1" "$root$1"
+      shift
     done
-    while [ "$1" != -- ]; do shift; done; shift
-    exec chroot --userspec="$userspec" "$root" \
-      env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$HOME" LANG=C.UTF-8 \
-        EMSDK="$EMSDK" TERM="${TERM:-dumb}" SBC_IN_WEB_ROOT=1 \
-        ${CMAKE_BUILD_PARALLEL_LEVEL:+CMAKE_BUILD_PARALLEL_LEVEL=$CMAKE_BUILD_PARALLEL_LEVEL} \
-        ${SBC_WEB_CHROMIUM_FLAGS:+SBC_WEB_CHROMIUM_FLAGS="$SBC_WEB_CHROMIUM_FLAGS"} \
-        bash -c "cd \"\$0\" && exec \"\$@\"" "$work" "$@"
-  ' web-root "$WEB_ROOT" "$PWD" "$(id -u):$(id -g)" \
+    shift
+    exec chroot --userspec="$user:$group" "$root" bash -c "cd \"\$0\" && exec \"\$@\"" "$work" "$@"
+  ' web-root "$WEB_ROOT" "$PWD" "$(id -u)" "$(id -g)" "$HOME" \
     "$(realpath "$PWD")" "$(realpath "$WEB_CACHE")" -- \
-    "$@"
+    env -i "${vars[@]}" "$@"
 }
 
 # Sets WEB_QT to the prefix of Qt for WebAssembly, building it when the cache

@@ -52,8 +52,9 @@ class Site:
     """The page's folder on an HTTP server of its own, as any static server
     would serve it (.wasm as application/wasm)."""
 
-    def __init__(self):
-        handler = functools.partial(QuietHandler, directory=SITE)
+    def __init__(self, folder=SITE):
+        self.folder = folder
+        handler = functools.partial(QuietHandler, directory=folder)
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
         self.server.daemon_threads = True
         self.origin = f"http://127.0.0.1:{self.server.server_address[1]}"
@@ -92,6 +93,7 @@ class Browser:
             endpoint = json.load(answer)["webSocketDebuggerUrl"]
         self.socket = websocket.create_connection(endpoint, timeout=60, suppress_origin=True)
         self.next_id = 0
+        self.pending, self.answers = {}, {}
         self.events = []
         self.requests = []    # every URL any target asked for
         self.targets = {}     # session id -> target info
@@ -122,24 +124,32 @@ class Browser:
     # ---- The protocol -------------------------------------------------------
 
     def call(self, method, session=None, **params):
+        return self.answer(self.send(method, session, **params))
+
+    def send(self, method, session=None, **params):
         self.next_id += 1
-        sent = self.next_id
-        message = {"id": sent, "method": method, "params": params}
+        message = {"id": self.next_id, "method": method, "params": params}
         if session:
             message["sessionId"] = session
         self.socket.send(json.dumps(message))
-        while True:
-            answer = self.receive()
-            if answer.get("id") == sent:
-                if "error" in answer:
-                    raise Failure(f"{method}: {answer['error']}")
-                return answer.get("result", {})
+        self.pending[self.next_id] = method
+        return self.next_id
+
+    def answer(self, sent):
+        while sent not in self.answers:
+            self.receive()
+        answer, method = self.answers.pop(sent), self.pending.pop(sent)
+        if "error" in answer:
+            raise Failure(f"{method}: {answer['error']}")
+        return answer.get("result", {})
 
     def receive(self, timeout=None):
         self.socket.settimeout(timeout if timeout is not None else 60)
         message = json.loads(self.socket.recv())
         if "method" in message:
             self.on_event(message)
+        elif message.get("id") in self.pending:
+            self.answers[message["id"]] = message
         return message
 
     def on_event(self, event):
@@ -147,10 +157,11 @@ class Browser:
         if method == "Target.attachedToTarget":
             session = params["sessionId"]
             self.targets[session] = params["targetInfo"]
-            # Sent without waiting for the answers, which come in order.
-            for sent in ({"method": "Network.enable"}, {"method": "Runtime.runIfWaitingForDebugger"}):
+            # Sent without waiting for the answers.
+            for method in ("Network.enable", "Runtime.runIfWaitingForDebugger"):
                 self.next_id += 1
-                self.socket.send(json.dumps({**sent, "id": self.next_id, "params": {}, "sessionId": session}))
+                self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": {},
+                                             "sessionId": session}))
         elif method == "Network.requestWillBeSent":
             self.requests.append(params["request"]["url"])
         self.events.append(event)
@@ -282,6 +293,25 @@ class Browser:
             return next((s for s, t in self.targets.items() if s not in before and t["type"] == "page"), None)
         return wait_until("a new tab", opened, timeout)
 
+    def round_trip(self, point, key):
+        """Milliseconds from a key's press to the first change of the window's
+        pixels at `point` (a twin box), timed inside the page."""
+        x, y = point
+        watch = self.send("Runtime.evaluate", session=self.page, awaitPromise=True, returnByValue=True,
+                          expression=f"""new Promise(done => {{
+            const canvas = document.getElementById('screen').shadowRoot.querySelector('.qt-window canvas');
+            const r = canvas.getBoundingClientRect(), k = canvas.width / r.width;
+            const cx = Math.round(({x} - r.x) * k), cy = Math.round(({y} - r.y) * k);
+            const read = () => canvas.getContext('2d').getImageData(cx - 20, cy - 4, 40, 8).data.join();
+            const before = read(); let pressed = 0;
+            document.addEventListener('keydown', () => {{ pressed = performance.now(); }},
+                                      {{ capture: true, once: true }});
+            const poll = () => pressed && read() !== before ? done(performance.now() - pressed)
+                                                              : setTimeout(poll, 1);
+            poll(); }})""")
+        self.key(key)
+        return self.answer(watch)["result"]["value"]
+
     def fetch_bytes(self, url):
         """A blob the page made, read back through the page."""
         data = self.evaluate(f"""fetch({json.dumps(url)}).then(r => r.arrayBuffer()).then(b => {{
@@ -289,6 +319,84 @@ class Browser:
             for (let i = 0; i < a.length; i += 8192) s += String.fromCharCode(...a.subarray(i, i + 8192));
             return btoa(s); }})""")
         return base64.b64decode(data)
+
+
+DESIGN_WIDTH, CLIENT_HEIGHT = 618, 532
+
+# Centres of the boxes, buttons and the stroke caption, in twips from the
+# client area's corner.
+AT = {
+    "txtID": (3397, 397), "txtOSDD": (5947, 1057), "txtOSDDMet": (7867, 1057), "txtRatedLoad": (5947, 1447),
+    "txtWeightCar": (5947, 1822), "txtBufferLoadRat": (5947, 2212), "txtBufferStroke": (5947, 2587),
+    "txtNumOfBufAssys": (5947, 2977), "txtWeightPlunger": (5947, 4072), "txtNumPlungers": (5947, 4447),
+    "txtLengthPlunger": (5947, 4807), "txtPlungerDiam": (5947, 5182),
+    "cmdCompute": (1147, 7507), "cmdClear": (3187, 7507), "Label10": (900, 2587),
+}
+
+
+def words(lines):
+    """Lines without the blank ones, their blank runs as one space:
+    pdftotext's layout changes the runs' lengths."""
+    return [" ".join(line.split()) for line in lines if line.strip()]
+
+
+class Page:
+    """The calculator's page in a browser, and where its controls are."""
+
+    def __init__(self, browser, site):
+        self.b, self.site = browser, site
+        self.ready_ms = browser.open(site.origin + "/")
+        self.rect = browser.screen_rect()
+        self.scale = self.rect[2] / DESIGN_WIDTH
+        self.menu_bar = self.rect[3] / self.scale - CLIENT_HEIGHT
+
+    def point(self, name):
+        tx, ty = AT[name]
+        return (self.rect[0] + tx / 15 * self.scale,
+                self.rect[1] + (self.menu_bar + ty / 15) * self.scale)
+
+    def click(self, name, count=1):
+        self.b.click(*self.point(name), count=count)
+
+    def enter(self, entries, tap=False):
+        for box, text in entries:
+            (self.b.tap if tap else self.b.click)(*self.point(box))
+            self.b.type(text)
+
+    def windows(self, count):
+        """Waits for that many windows; their titles and texts."""
+        wait_until(f"{count} window(s) on the page", lambda: (self.b.pump(0.05), self.b.window_count() == count)[1])
+        return self.b.page_texts()
+
+    def answer_box(self, key="Enter"):
+        self.b.key(key)
+        self.windows(1)
+
+    def printout(self, shortcut, identification):
+        """A print command by its shortcut, the Elevator ID box answered when
+        asked; the printout's tab and its PDF."""
+        before = set(self.b.targets)
+        self.b.key(shortcut, modifiers=2)  # Ctrl
+        if identification is not None:
+            self.windows(2)
+            self.b.type(identification)
+            self.answer_box()
+        tab = self.b.new_tab(before)
+        url = wait_until("the printout in its tab", lambda: (lambda href: href.startswith("blob:") and href)(
+            self.b.evaluate("location.href", session=tab)))
+        return tab, self.b.fetch_bytes(url)
+
+    def report(self, identification="Car 3"):
+        tab, pdf = self.printout("d", identification)
+        text, size, fonts = pdf_text(pdf)
+        return tab, words(text.splitlines()), size, fonts
+
+    def no_request_elsewhere(self):
+        own = (self.site.origin + "/", "blob:" + self.site.origin + "/", "data:", "about:", "chrome:",
+               "chrome-extension:", "devtools:")
+        elsewhere = [url for url in self.b.requests if not url.startswith(own)]
+        if elsewhere:
+            raise Failure(f"requests to other addresses: {elsewhere}")
 
 
 def pdf_text(pdf_bytes):
