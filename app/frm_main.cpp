@@ -201,9 +201,9 @@ void frmMain::WireEvents()
     };
     for (const auto& [id, handler] : options) {
         option(id)->installEventFilter(this);
-        connect(option(id), &QRadioButton::toggled, this, [this, handler = handler](bool on) {
+        connect(option(id), &QRadioButton::toggled, this, [this, click = handler](bool on) {
             if (on)
-                (this->*handler)();
+                (this->*click)();
         });
     }
 

@@ -21,7 +21,7 @@ using emscripten::val;
 
 // The menu bar's height on the page, measured: the window's design height
 // adds it to the client area's.
-constexpr int kMenuBarPixels = 25;
+constexpr int kMenuBarPixels = 24;
 
 double ViewportSide(const char* side) { return val::global("window")[side].as<double>(); }
 

@@ -5,6 +5,18 @@
 #include <limits>
 #include <system_error>
 
+#ifdef __cpp_lib_to_chars
+namespace sbc {
+template <typename Float>
+std::from_chars_result FromChars(const char* first, const char* last, Float& value)
+{
+    return std::from_chars(first, last, value);
+}
+} // namespace sbc
+#else
+#include "web_from_chars.h"
+#endif
+
 namespace sbc {
 
 namespace {
@@ -44,7 +56,7 @@ std::string FormatSignificant(Float value, int digits)
     // infinity. Such values are written rounded down by one last digit instead.
     Float readBack{};
     if (exponent > 0
-        && std::from_chars(sci.data(), sci.data() + sci.size(), readBack).ec
+        && FromChars(sci.data(), sci.data() + sci.size(), readBack).ec
                == std::errc::result_out_of_range) {
         for (auto k = mantissa.size(); k-- > 0;) {
             if (mantissa[k] != '0') {
@@ -155,7 +167,7 @@ double NumberFromText(std::string_view text)
     }
 
     double value = 0.0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto res = FromChars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
         if (!seenSignificant)
             value = 0.0;

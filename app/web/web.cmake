@@ -8,7 +8,10 @@ set(SBC_WEB_ZIP ${CMAKE_BINARY_DIR}/spring-buffer-calculator-web.zip CACHE FILEP
 # Drawn by the desktop build's icon exporter (packaging/export_icon.cpp):
 # <size>x<size>/apps/spring-buffer-calculator.png at 192 and 512 pixels.
 set(SBC_WEB_ICONS "" CACHE PATH "Folder of the web page's icons")
-set(SBC_WEB_FONTS /usr/share/fonts/truetype/liberation2 CACHE PATH "Folder of the Liberation fonts the page ships")
+# Debian 12 keeps Liberation 2 in liberation2/, Debian 13 in liberation/.
+find_path(SBC_WEB_FONTS LiberationMono-Regular.ttf DOC "Folder of the Liberation fonts the page ships"
+  PATHS /usr/share/fonts/truetype/liberation /usr/share/fonts/truetype/liberation2
+  NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 # The browser's bars around the installed page take the window's grey.
 set(SBC_WEB_THEME_COLOUR "#efefef")
 if(NOT EXISTS "${SBC_WEB_ICONS}/512x512/apps/spring-buffer-calculator.png")

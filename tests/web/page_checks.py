@@ -89,7 +89,7 @@ def check(width=800, height=650, touch=False):
             site = Site()
             browser = Browser(width, height, touch=touch)
             try:
-                page = Page(browser, site)
+                page = Page(browser, site, touch)
                 body(page)
                 page.no_request_elsewhere()
             finally:

@@ -271,7 +271,7 @@ class Browser:
     def enable_screen_reader(self):
         """Qt's accessibility tree in the page's DOM, opted into as a screen
         reader user does, through the page's own button."""
-        self.evaluate("""(() => { for (const b of document.getElementById('screen').shadowRoot
+        self.evaluate("""(() => { for (const b of document.getElementById('screen').firstElementChild.shadowRoot
             .querySelectorAll('button')) if (b.innerText === 'Enable Screen Reader') b.click(); })()""")
         self.pump(0.3)
 
@@ -281,10 +281,11 @@ class Browser:
             const walk = node => { for (const e of node.querySelectorAll('*')) {
                 if (e.shadowRoot) walk(e.shadowRoot);
                 if (e.children.length === 0 && e.textContent.trim()) texts.push(e.textContent.trim()); } };
-            walk(document.getElementById('screen').shadowRoot); return texts; })()""")
+            walk(document.getElementById('screen').firstElementChild.shadowRoot); return texts; })()""")
 
     def window_count(self):
-        return self.evaluate("document.getElementById('screen').shadowRoot.querySelectorAll('.qt-window').length")
+        return self.evaluate("[...document.getElementById('screen').firstElementChild.shadowRoot"
+                             ".querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none').length")
 
     def new_tab(self, before, timeout=30.0):
         """The first target opened after the sessions in `before`: a printout's tab."""
@@ -299,7 +300,7 @@ class Browser:
         x, y = point
         watch = self.send("Runtime.evaluate", session=self.page, awaitPromise=True, returnByValue=True,
                           expression=f"""new Promise(done => {{
-            const canvas = document.getElementById('screen').shadowRoot.querySelector('.qt-window canvas');
+            const canvas = document.getElementById('screen').firstElementChild.shadowRoot.querySelector('.qt-window canvas');
             const r = canvas.getBoundingClientRect(), k = canvas.width / r.width;
             const cx = Math.round(({x} - r.x) * k), cy = Math.round(({y} - r.y) * k);
             const read = () => canvas.getContext('2d').getImageData(cx - 20, cy - 4, 40, 8).data.join();
@@ -343,8 +344,8 @@ def words(lines):
 class Page:
     """The calculator's page in a browser, and where its controls are."""
 
-    def __init__(self, browser, site):
-        self.b, self.site = browser, site
+    def __init__(self, browser, site, touch=False):
+        self.b, self.site, self.touch = browser, site, touch
         self.ready_ms = browser.open(site.origin + "/")
         self.rect = browser.screen_rect()
         self.scale = self.rect[2] / DESIGN_WIDTH
@@ -379,6 +380,13 @@ class Page:
         self.b.key(shortcut, modifiers=2)  # Ctrl
         if identification is not None:
             self.windows(2)
+            # The box's text field, tapped or clicked first: the browser's
+            # focus stays with the window below until then.
+            x, y, width, height = self.b.evaluate(
+                "(() => { const r = [...document.getElementById('screen').firstElementChild.shadowRoot"
+                ".querySelectorAll('.qt-window')].pop().getBoundingClientRect();"
+                " return [r.x, r.y, r.width, r.height]; })()")
+            (self.b.tap if self.touch else self.b.click)(x + width / 2, y + height * 0.55)
             self.b.type(identification)
             self.answer_box()
         tab = self.b.new_tab(before)
