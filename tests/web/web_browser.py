@@ -373,6 +373,15 @@ class Page:
         self.b.key(key)
         self.windows(1)
 
+    def close_box(self):
+        """Taps the top box's close button, in its title bar."""
+        x, y = self.b.evaluate(
+            "(() => { const w = [...document.getElementById('screen').firstElementChild.shadowRoot"
+            ".querySelectorAll('.qt-window')].pop(); const r = [...w.querySelectorAll('.title-bar .action-button')]"
+            ".pop().getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+        self.b.tap(x, y)
+        self.windows(1)
+
     def printout(self, shortcut, identification):
         """A print command by its shortcut, the Elevator ID box answered when
         asked; the printout's tab and its PDF."""
