@@ -307,9 +307,11 @@ class Browser:
             const before = read(); let pressed = 0;
             document.addEventListener('keydown', () => {{ pressed = performance.now(); }},
                                       {{ capture: true, once: true }});
+            window.addEventListener('keydown', () => {{ pressed = pressed || performance.now(); }},
+                                    {{ capture: true, once: true }});
             const poll = () => pressed && read() !== before ? done(performance.now() - pressed)
                                                               : setTimeout(poll, 1);
-            poll(); }})""")
+            setTimeout(() => done(null), 5000); poll(); }})""")
         self.key(key)
         return self.answer(watch)["result"]["value"]
 
