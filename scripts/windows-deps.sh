@@ -38,7 +38,7 @@ ensure_deb_src() {
   grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
   local list=/etc/apt/sources.list.d/spring-buffer-calculator-deb-src deb822 oneline
   deb822=$(find /etc/apt/sources.list.d -maxdepth 1 -name '*.sources' -exec sed -s 's/^Types: deb$/Types: deb-src/;$G' {} +)
-  oneline=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed -n 's/^deb /deb-src /p')
+  oneline=$(sed -n 's/^deb /deb-src /p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true)
   [ -z "$deb822" ] || printf '%s\n' "$deb822" | as_root tee "$list.sources" >/dev/null
   [ -z "$oneline" ] || printf '%s\n' "$oneline" | as_root tee "$list.list" >/dev/null
   as_root apt-get update -qq
