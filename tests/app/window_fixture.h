@@ -5,6 +5,7 @@
 #include "answering_dialogs.h"
 #include "design_look.h"
 #include "frm_main.h"
+#include "give_activation.h"
 #include "recording_print.h"
 #include "start_up.h"
 #include "text_box.h"
@@ -41,7 +42,7 @@ struct Window : WindowDriver {
     // another one took the activation; a window manager would.
     void Activate()
     {
-        form->activateWindow();
+        GiveActivation(*form);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
@@ -50,7 +51,7 @@ struct Window : WindowDriver {
     static void ActivateOther(QWidget& other)
     {
         other.show();
-        other.activateWindow();
+        GiveActivation(other);
         QVERIFY(QTest::qWaitForWindowActive(&other));
     }
 };

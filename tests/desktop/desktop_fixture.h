@@ -7,6 +7,7 @@
 
 #include "boxes.h"
 #include "frm_main.h"
+#include "give_activation.h"
 #include "start_up.h"
 #include "text_box.h"
 #include "window_driver.h"
@@ -120,7 +121,7 @@ public:
     void WaitActive()
     {
         if (Offscreen())
-            form.activateWindow();
+            GiveActivation(form);
         QVERIFY2(neverActivated_.isEmpty(), qPrintable("never given the keyboard: " + neverActivated_.join(", ")));
         QTRY_VERIFY2_WITH_TIMEOUT(QApplication::activeWindow() == &form,
                                   qPrintable("the window was not activated again; active: " + ActiveName()), 5000);
