@@ -6,6 +6,7 @@
 #include "design_look.h"
 #include "frm_main.h"
 #include "give_activation.h"
+#include "qt_waits.h"
 #include "recording_print.h"
 #include "start_up.h"
 #include "text_box.h"

@@ -161,14 +161,14 @@ private slots:
         Window w;
         w.ClickBox(Box::txtRatedLoad);
         w.Key(Qt::Key_M, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optMetric)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optMetric)->isChecked());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
         w.Key(Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optPlungerNo)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optPlungerNo)->isChecked());
         w.Key(Qt::Key_Y, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optPlungerYes)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optPlungerYes)->isChecked());
         w.Key(Qt::Key_I, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optImperial)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optImperial)->isChecked());
     }
 
     void arrowKeysChooseAnOptionAndTheFocusGoesToTheEmptySpeedBox()

@@ -140,9 +140,9 @@ private slots:
         w.TypeInto(Box::txtBufferStroke, "2");
         QPushButton* calculate = w.command(Command::cmdCompute);
         ServerKeys::Click(calculate);
-        QTRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
         w.WaitActive();
-        QTRY_VERIFY(!calculate->isDown());
+        SBC_TRY_VERIFY(!calculate->isDown());
         QCOMPARE(w.focusName(), QString("txtBufferStroke"));
         CheckResultsEmpty(w);
     }
@@ -249,25 +249,25 @@ private slots:
         w.answerWithServerKeys = true;
         w.form.SetFocus(Box::txtOSDD);
         ServerKeys::Type("201");
-        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
         w.WaitActive();
-        QTRY_COMPARE(w.box(Box::txtOSDD)->text(), QString());
+        SBC_TRY_COMPARE(w.box(Box::txtOSDD)->text(), QString());
         QCOMPARE(w.focusName(), QString("txtOSDD"));
         ServerKeys::Type("120");
-        QTRY_COMPARE(w.box(Box::txtOSDD)->text(), QString("120"));
+        SBC_TRY_COMPARE(w.box(Box::txtOSDD)->text(), QString("120"));
 
         w.form.SetFocus(Box::txtBufferStroke);
         ServerKeys::Type("2");
-        QTRY_COMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
+        SBC_TRY_COMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
         ServerKeys::Key("Tab");
-        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
         w.WaitActive();
         QCOMPARE(w.focusName(), QString("txtBufferStroke"));
         ServerKeys::Type("2.5");
-        QTRY_COMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
+        SBC_TRY_COMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
 
         ServerKeys::Key("Return"); // Calculate, with most entries missing
-        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
         w.WaitActive();
         w.Screenshot("after-server-keys");
         QCOMPARE(w.focusName(), QString("txtBufferStroke"));
