@@ -129,8 +129,7 @@ try_release() {
   # Only what is committed: a clone of HEAD, whichever branch is checked out,
   # for root and for desk.
   git clone -q --no-checkout "$repo" "$root/root/sbc"
-  git -C "$root/root/sbc" fetch -q "$repo" HEAD
-  git -C "$root/root/sbc" checkout -q --detach FETCH_HEAD
+  git -C "$root/root/sbc" checkout -q --detach "$(git rev-parse HEAD)"
   uid=$(chroot "$root" id -u desk)
   cp -a "$root/root/sbc" "$root/home/desk/sbc"
   chown -R "$uid:$uid" "$root/home/desk/sbc"

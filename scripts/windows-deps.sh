@@ -72,6 +72,11 @@ ensure_windows_qt() {
     touch "$WINDOWS_QT/.complete"
     rm -rf "$work"
   fi
+  # MinGW's run-time DLLs beside Qt's, as in Qt's own MinGW kits, from where
+  # the compiler says they are: the program and its tests find all in one place.
+  for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    cp -u "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)" "$WINDOWS_QT/bin/"
+  done
   ln -sfn "${WINDOWS_QT##*/}" "$WINDOWS_CACHE/qt"
 }
 

@@ -24,13 +24,12 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 list(APPEND sbc_beside_program platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
   styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>)
+# MinGW's run-time DLLs, which scripts/windows-deps.sh sets beside Qt's.
 if(MINGW)
-  include(${CMAKE_CURRENT_LIST_DIR}/mingw_runtime.cmake)
-  install(FILES ${SBC_MINGW_RUNTIME_DLLS} DESTINATION .)
-  foreach(dll IN LISTS SBC_MINGW_RUNTIME_DLLS)
-    cmake_path(GET dll FILENAME name)
-    list(APPEND sbc_beside_program ${name})
-  endforeach()
+  file(GLOB sbc_mingw_runtime ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/lib*.dll)
+  install(FILES ${sbc_mingw_runtime} DESTINATION .)
+  list(TRANSFORM sbc_mingw_runtime REPLACE ".*/" "")
+  list(APPEND sbc_beside_program ${sbc_mingw_runtime})
 endif()
 # `cmake --install --strip` (and CPack) strip the program only; the libraries
 # beside it are stripped too, to less than half their size. Then, when a
