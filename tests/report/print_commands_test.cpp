@@ -120,7 +120,7 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
         form.Fill(c.box, c.text);
         PrintData();
         const std::vector<std::string> texts = PrintedTexts();
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), c.line), 2) << BoxName(c.box) << " \"" << c.text << '"';
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), c.line), 2) << NameOf(c.box) << " \"" << c.text << '"';
     }
 }
 
