@@ -132,7 +132,7 @@ constexpr std::optional<Frame> ContainerOf(Control id)
 }
 
 // The arrow keys move within a pair of options: each two in the list share
-// a frame. Frames are built outer before inner, one level deep.
+// a frame.
 constexpr bool OptionsInPairs()
 {
     const auto& options = kAll<Option>;
@@ -142,15 +142,6 @@ constexpr bool OptionsInPairs()
     return true;
 }
 static_assert(OptionsInPairs(), "the options stand in pairs of one frame");
-
-constexpr bool FramesOneLevelDeep()
-{
-    return std::ranges::all_of(kAll<Frame>, [](Frame frame) {
-        const std::optional<Frame> outer = ContainerOf(frame);
-        return !outer || !ContainerOf(*outer);
-    });
-}
-static_assert(FramesOneLevelDeep(), "a frame stands in the client area or in a frame that does");
 
 } // namespace
 

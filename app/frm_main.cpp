@@ -2,7 +2,6 @@
 
 #include "app_icon.h"
 #include "buffer_calc.h"
-#include "control_table.h"
 #include "design_look.h"
 #include "entry_rules.h"
 #include "menus.h"

@@ -10,7 +10,6 @@
 // plunger states, clearing and focus; the rules live in calc/ and report/
 // and reach the widgets only through sbc::FormPort.
 
-#include "boxes.h"
 #include "control_table.h"
 #include "form_port.h"
 #include "printer.h"

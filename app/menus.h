@@ -25,14 +25,6 @@ inline constexpr std::array<MenuItem, kCountOf<MenuEntry>> kMenuItems = {{
     {Menu::mnuHelp, MenuEntry::mnuInfo, "&Info", Qt::CTRL | Qt::Key_I},
 }};
 
-// The window keeps its actions by the entries' order.
-constexpr bool MenuItemsInEntryOrder()
-{
-    for (std::size_t i = 0; i < kMenuItems.size(); ++i)
-        if (kMenuItems[i].entry != static_cast<MenuEntry>(i))
-            return false;
-    return true;
-}
-static_assert(MenuItemsInEntryOrder(), "one menu item for each entry, in the entries' order");
+static_assert(OneRowPerId(kMenuItems, &MenuItem::entry), "one menu item for each entry, in the entries' order");
 
 } // namespace sbc

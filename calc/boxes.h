@@ -62,19 +62,6 @@ constexpr std::size_t Index(Quantity quantity) { return static_cast<std::size_t>
 template <typename T>
 using PerQuantity = PerId<Quantity, T>;
 
-// True when `rows` holds exactly one row per quantity, in the order of the
-// Quantity enum: a table keyed by the quantities can then be indexed by them.
-template <typename Rows>
-constexpr bool OneRowPerQuantity(const Rows& rows)
-{
-    if (rows.size() != kQuantityCount)
-        return false;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].quantity != static_cast<Quantity>(i))
-            return false;
-    return true;
-}
-
 // True when the lists together name every quantity exactly once: for the
 // rules that are an order of the quantities, such as the report's.
 template <typename... Lists>
@@ -120,7 +107,7 @@ inline constexpr std::array<TwinPair, kQuantityCount> kTwinPairs = {{
     {Quantity::PlungerDiam,   Box::txtPlungerDiam,   Box::txtPlungerDiamMet,   Group::LastFour, factors::kInToMm,   factors::kMmToIn},
 }};
 // clang-format on
-static_assert(OneRowPerQuantity(kTwinPairs), "one twin pair per quantity, in the order of Quantity");
+static_assert(OneRowPerId(kTwinPairs, &TwinPair::quantity), "one twin pair per quantity, in the order of Quantity");
 
 constexpr const TwinPair& PairOf(Quantity quantity) { return kTwinPairs[Index(quantity)]; }
 

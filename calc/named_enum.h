@@ -42,4 +42,17 @@ struct PerId {
     constexpr const T& operator[](Enum id) const { return values[static_cast<std::size_t>(id)]; }
 };
 
+// True when `rows` holds exactly one row for each id, in the order of the
+// enum: a table keyed by the ids can then be indexed by them.
+template <typename Rows, typename Row, typename Enum>
+constexpr bool OneRowPerId(const Rows& rows, Enum Row::*id)
+{
+    if (rows.size() != kCountOf<Enum>)
+        return false;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].*id != static_cast<Enum>(i))
+            return false;
+    return true;
+}
+
 } // namespace sbc
