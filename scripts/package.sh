@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
-desktop-file-validate packaging/org.example.SpringBufferCalculator.desktop
-appstreamcli validate --no-net packaging/org.example.SpringBufferCalculator.metainfo.xml
 rm -f build-release/spring-buffer-calculator_*.deb
 cmake --workflow --preset release >/dev/null
+desktop-file-validate build-release/packaging/*.desktop
+appstreamcli validate --no-net build-release/packaging/*.metainfo.xml
 ls "$PWD"/build-release/spring-buffer-calculator_*.deb

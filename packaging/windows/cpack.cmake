@@ -19,7 +19,7 @@ endif()
 # one by default, which a 64-bit-only Windows (or Wine) cannot start.
 # makensis signs the installer and its uninstaller as it writes them, when a
 # certificate is given (sign.cmake).
-set(sbc_sign "'\"${CMAKE_COMMAND}\" -D \"FILE=%1\" -P \"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\"'")
+set(sbc_sign "'\"${CMAKE_COMMAND}\" -D \"FILE=%1\" -D \"SBC_PRODUCT_NAME=${SBC_PRODUCT_NAME}\" -P \"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\"'")
 set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!finalize ${sbc_sign}\n!uninstfinalize ${sbc_sign}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")

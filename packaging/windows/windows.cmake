@@ -2,7 +2,6 @@
 # and MinGW libraries it loads. A Qt built from source has no windeployqt,
 # so the libraries are named here: the four Qt modules, the windows platform
 # plugin and the native (windowsvista) style.
-set(SBC_PRODUCT_NAME "Spring Buffer Reaction Calculator")
 set(SBC_WINDOWS_ICON "" CACHE FILEPATH
   "The program's icon as an .ico file, drawn by the Linux build's icon tool (scripts/package-windows.sh makes it)")
 if(SBC_WINDOWS_ICON)
@@ -35,7 +34,8 @@ endif()
 # beside it are stripped too, to less than half their size. Then, when a
 # certificate is given (sign.cmake), each program and library is signed, so
 # the ZIP, the installer and the MSI all carry signed files.
-install(CODE "include(\"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\")
+install(CODE "set(SBC_PRODUCT_NAME \"${SBC_PRODUCT_NAME}\")
+  include(\"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\")
   foreach(file $<TARGET_FILE_NAME:spring-buffer-calculator> ${sbc_beside_program})
     set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\")
     if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")

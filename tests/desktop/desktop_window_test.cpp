@@ -21,7 +21,7 @@ const QString kOilImperial = "For speeds over 200 FPM an oil buffer is required.
 const QString kShortStroke = "Buffer stroke is too short!";
 const QString kMissingEntry = "Did you make an entry in all the appropriate fields?";
 
-std::string Name(Box b) { return std::string(BoxName(b)); }
+std::string Name(Box b) { return std::string(NameOf(b)); }
 
 // Where SBC_PRINT_CHECK names a folder (the Windows stage), Print Data
 // and Print Form go to the default printer for real, and the report's lines
@@ -63,7 +63,7 @@ void PrintForTheCheck(DesktopWindow& w)
     }
     QFile pageCount(folder + "/report-pages.txt");
     QVERIFY(pageCount.open(QIODevice::WriteOnly) && pageCount.write(QByteArray::number(pages)) > 0);
-    w.form.findChild<QAction*>("mnuPrintForm")->trigger();
+    w.form.menuEntry(MenuEntry::mnuPrintForm)->trigger();
     QCOMPARE(w.seen.size(), std::size_t(3));
     w.WaitActive();
     w.acceptPrint = false;
