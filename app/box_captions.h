@@ -3,10 +3,11 @@
 // screen reader can announce a box as "Rated load, LB" and read its
 // caption's tooltip as the box's description.
 
-#include "boxes.h"
+#include "control_table.h"
 
+#include <algorithm>
 #include <array>
-#include <string_view>
+#include <optional>
 
 namespace sbc {
 
@@ -14,11 +15,11 @@ namespace sbc {
 // counts have no unit.
 struct QuantityCaption {
     Quantity quantity;
-    std::string_view captionLabel;
-    std::string_view imperialUnitLabel;
-    std::string_view metricUnitLabel;
+    Label captionLabel;
+    std::optional<Label> imperialUnitLabel;
+    std::optional<Label> metricUnitLabel;
 
-    constexpr std::string_view UnitLabelIn(UnitSystem system) const
+    constexpr std::optional<Label> UnitLabelIn(UnitSystem system) const
     {
         return system == UnitSystem::Imperial ? imperialUnitLabel : metricUnitLabel;
     }
@@ -26,47 +27,44 @@ struct QuantityCaption {
 
 // clang-format off
 inline constexpr std::array<QuantityCaption, kQuantityCount> kQuantityCaptions = {{
-    {Quantity::Speed,         "Label1",  "Label18",  "Label19"},
-    {Quantity::RatedLoad,     "Label2",  "Label20",  "Label23"},
-    {Quantity::CarWeight,     "Label3",  "Label21",  "Label24"},
-    {Quantity::BufferRating,  "Label9",  "Label22",  "Label25"},
-    {Quantity::Stroke,        "Label10", "Label27",  "Label26"},
-    {Quantity::BufferCount,   "Label11", "",         ""},
-    {Quantity::PlungerWeight, "Label4",  "Label(0)", "Label(3)"},
-    {Quantity::PlungerCount,  "Label5",  "",         ""},
-    {Quantity::PlungerLength, "Label7",  "Label(1)", "Label(4)"},
-    {Quantity::PlungerDiam,   "Label8",  "Label(2)", "Label(5)"},
+    {Quantity::Speed,         Label::Label1,   Label::Label18,  Label::Label19},
+    {Quantity::RatedLoad,     Label::Label2,   Label::Label20,  Label::Label23},
+    {Quantity::CarWeight,     Label::Label3,   Label::Label21,  Label::Label24},
+    {Quantity::BufferRating,  Label::Label9,   Label::Label22,  Label::Label25},
+    {Quantity::Stroke,        Label::Label10,  Label::Label27,  Label::Label26},
+    {Quantity::BufferCount,   Label::Label11,  std::nullopt,    std::nullopt},
+    {Quantity::PlungerWeight, Label::Label4,   Label::Label_0,  Label::Label_3},
+    {Quantity::PlungerCount,  Label::Label5,   std::nullopt,    std::nullopt},
+    {Quantity::PlungerLength, Label::Label7,   Label::Label_1,  Label::Label_4},
+    {Quantity::PlungerDiam,   Label::Label8,   Label::Label_2,  Label::Label_5},
 }};
 // clang-format on
-static_assert(OneRowPerQuantity(kQuantityCaptions), "one caption row per quantity, in the order of Quantity");
+static_assert(OneRowPerId(kQuantityCaptions, &QuantityCaption::quantity), "one caption row per quantity, in the order of Quantity");
 
 // The labels of a text box that belongs to no quantity.
 struct BoxCaption {
     Box box;
-    std::string_view captionLabel;
-    std::string_view unitLabel; // "" for the verdict and txtID
+    Label captionLabel;
+    std::optional<Label> unitLabel; // none for the verdict and txtID
 };
 
 inline constexpr std::array<BoxCaption, 8> kOtherBoxCaptions = {{
-    {Box::txtID, "Label32", ""},
-    {Box::txtMinBufLoadRat, "Label12", "Label16"},
-    {Box::txtActBufLoadRat, "Label13", "Label17"},
-    {Box::txtMaxBufLoadRat, "Label14", "Label28"},
-    {Box::txtMinBufLoadRatMet, "Label12", "Label29"},
-    {Box::txtActBufLoadRatMet, "Label13", "Label30"},
-    {Box::txtMaxBufLoadRatMet, "Label14", "Label31"},
-    {Box::txtBufferGood, "Label15", ""},
+    {Box::txtID, Label::Label32, std::nullopt},
+    {Box::txtMinBufLoadRat, Label::Label12, Label::Label16},
+    {Box::txtActBufLoadRat, Label::Label13, Label::Label17},
+    {Box::txtMaxBufLoadRat, Label::Label14, Label::Label28},
+    {Box::txtMinBufLoadRatMet, Label::Label12, Label::Label29},
+    {Box::txtActBufLoadRatMet, Label::Label13, Label::Label30},
+    {Box::txtMaxBufLoadRatMet, Label::Label14, Label::Label31},
+    {Box::txtBufferGood, Label::Label15, std::nullopt},
 }};
 
 constexpr bool EachOtherBoxOnce()
 {
-    std::array<int, kBoxCount> rows{};
+    PerId<Box, int> rows;
     for (const BoxCaption& c : kOtherBoxCaptions)
-        ++rows[static_cast<std::size_t>(c.box)];
-    for (int i = 0; i < kBoxCount; ++i)
-        if (rows[static_cast<std::size_t>(i)] != (IsEntryBox(static_cast<Box>(i)) ? 0 : 1))
-            return false;
-    return true;
+        ++rows[c.box];
+    return std::ranges::all_of(kAll<Box>, [&rows](Box b) { return rows[b] == (IsEntryBox(b) ? 0 : 1); });
 }
 static_assert(EachOtherBoxOnce(), "one caption row for each text box outside the quantities");
 
@@ -80,7 +78,7 @@ constexpr BoxCaption CaptionOf(Box box)
     for (const BoxCaption& c : kOtherBoxCaptions)
         if (c.box == box)
             return c;
-    return {box, "", ""}; // unreachable: every box has a row (checked above)
+    return kOtherBoxCaptions.front(); // unreachable: every box has a row (checked above)
 }
 
 } // namespace sbc

@@ -2,7 +2,6 @@
 
 #include "app_icon.h"
 #include "buffer_calc.h"
-#include "control_table.h"
 #include "design_look.h"
 #include "entry_rules.h"
 #include "menus.h"
@@ -27,10 +26,15 @@
 #include <algorithm>
 
 using sbc::Box;
-using sbc::ControlKind;
 using sbc::ToQString;
 
 namespace {
+
+// The lambdas of a std::visit, one for each kind of id.
+template <typename... Lambdas>
+struct Overloaded : Lambdas... {
+    using Lambdas::operator()...;
+};
 
 int Pixels(int twips) { return qRound(static_cast<double>(twips) / sbc::kTwipsPerPixel); }
 
@@ -86,19 +90,20 @@ void frmMain::BuildControls()
 
     // Frames first, outer before inner, so that every control finds its container.
     auto containerOf = [&](const sbc::ControlDesign& d) -> QWidget* {
-        return d.container.empty() ? client : controls_.value(ToQString(d.container));
+        return d.container ? frame(*d.container) : client;
     };
+    auto isFrame = [](const sbc::ControlDesign& d) { return std::holds_alternative<sbc::Frame>(d.id); };
     for (int depth = 0; depth < 2; ++depth)
         for (const auto& d : sbc::kControlDesigns)
-            if (d.kind == ControlKind::Frame && (d.container.empty() == (depth == 0)))
+            if (isFrame(d) && !d.container == (depth == 0))
                 BuildControl(d, containerOf(d));
 
     QWidget* previousInTabOrder = nullptr;
     for (const auto& d : sbc::kControlDesigns) {
-        if (d.kind == ControlKind::Frame)
+        if (isFrame(d))
             continue;
         QWidget* widget = BuildControl(d, containerOf(d));
-        if (d.kind == ControlKind::Label)
+        if (std::holds_alternative<sbc::Label>(d.id))
             continue;
         if (previousInTabOrder)
             QWidget::setTabOrder(previousInTabOrder, widget);
@@ -108,80 +113,65 @@ void frmMain::BuildControls()
 
 QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
 {
-    QWidget* widget = nullptr;
-    switch (d.kind) {
-    case ControlKind::TextBox: {
-        auto* box = new TextBox(container);
-        const Box id = *sbc::BoxFromName(d.name); // every text box row names a Box (control_table.cpp)
-        boxes_[static_cast<std::size_t>(id)] = box;
-        // The identification takes 30 characters; the other boxes hold as much
-        // as a desktop text box does, beyond QLineEdit's default of 32767.
-        box->setMaxLength(id == Box::txtID ? 30 : 65535);
-        if (sbc::IsResultBox(id)) {
-            box->setLocked(true);
-            box->setTabStop(false);
-            sbc::SetColour(box, QPalette::Base, sbc::colours::Yellow());
-        }
-        if (id == Box::txtBufferGood)
-            sbc::SetColour(box, QPalette::Text, sbc::colours::Red());
-        widget = box;
-        break;
-    }
-    case ControlKind::Label: {
-        auto* label = new QLabel(ToQString(d.caption), container);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setToolTip(ToQString(d.toolTip));
-        labels_.insert(ToQString(d.name), label);
-        widget = label;
-        break;
-    }
-    case ControlKind::Button: {
-        auto* button = new QPushButton(ToQString(d.caption), container);
-        button->setAutoDefault(true); // Enter on a focused button presses that button
-        commands_[static_cast<std::size_t>(*sbc::FromName<sbc::Command>(sbc::kCommandNames, d.name))] = button;
-        widget = button;
-        break;
-    }
-    case ControlKind::Option: {
-        auto* option = new QRadioButton(ToQString(d.caption), container);
-        options_[static_cast<std::size_t>(*sbc::FromName<sbc::Option>(sbc::kOptionNames, d.name))] = option;
-        widget = option;
-        break;
-    }
-    case ControlKind::Frame: {
-        auto* frame = new QFrame(container); // the design caption is not drawn
-        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        widget = frame;
-        break;
-    }
-    }
-    widget->setObjectName(ToQString(d.name));
+    const QString caption = ToQString(d.caption);
+    QWidget* widget = std::visit(
+        Overloaded{
+            [&](Box id) -> QWidget* {
+                TextBox* box = boxes_[id] = new TextBox(container);
+                // The identification takes 30 characters; the other boxes hold as much
+                // as a desktop text box does, beyond QLineEdit's default of 32767.
+                box->setMaxLength(id == Box::txtID ? 30 : 65535);
+                if (sbc::IsResultBox(id)) {
+                    box->setLocked(true);
+                    box->setTabStop(false);
+                    sbc::SetColour(box, QPalette::Base, sbc::colours::Yellow());
+                }
+                if (id == Box::txtBufferGood)
+                    sbc::SetColour(box, QPalette::Text, sbc::colours::Red());
+                return box;
+            },
+            [&](sbc::Label id) -> QWidget* {
+                QLabel* label = labels_[id] = new QLabel(caption, container);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                label->setToolTip(ToQString(d.toolTip));
+                return label;
+            },
+            [&](sbc::Command id) -> QWidget* {
+                QPushButton* button = commands_[id] = new QPushButton(caption, container);
+                button->setAutoDefault(true); // Enter on a focused button presses that button
+                return button;
+            },
+            [&](sbc::Frame id) -> QWidget* {
+                QFrame* frame = frames_[id] = new QFrame(container); // the design caption is not drawn
+                frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+                return frame;
+            },
+            [&](sbc::Option id) -> QWidget* { return options_[id] = new QRadioButton(caption, container); },
+        },
+        d.id);
+    widget->setObjectName(ToQString(sbc::NameOf(d.id)));
     widget->setGeometry(Pixels(d.left), Pixels(d.top), Pixels(d.width), Pixels(d.height));
     if (d.fontPoints > 0)
         widget->setFont(DesignFont(d.fontPoints));
-    controls_.insert(widget->objectName(), widget);
     return widget;
 }
 
 void frmMain::BuildMenus()
 {
-    auto* file = menuBar()->addMenu("&File");
-    file->setObjectName("mnuFile");
-    auto* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
+    for (sbc::Menu id : sbc::kAll<sbc::Menu>) {
+        menus_[id] = menuBar()->addMenu(sbc::kMenuCaptions[id]);
+        menus_[id]->setObjectName(ToQString(sbc::NameOf(id)));
+    }
     for (const sbc::MenuItem& item : sbc::kMenuItems) {
-        QMenu* menu = QString(item.menu) == "mnuFile" ? file : help;
-        QAction* action = menu->addAction(item.caption);
-        action->setObjectName(sbc::kMenuEntryNames[static_cast<std::size_t>(item.entry)]);
+        QAction* action = menuEntries_[item.entry] = menu(item.menu)->addAction(item.caption);
+        action->setObjectName(ToQString(sbc::NameOf(item.entry)));
         action->setShortcut(item.shortcut);
-        menuEntries_[static_cast<std::size_t>(item.entry)] = action;
     }
 }
 
 void frmMain::WireEvents()
 {
-    for (int i = 0; i < sbc::kBoxCount; ++i) {
-        const auto id = static_cast<Box>(i);
+    for (Box id : sbc::kAll<Box>) {
         if (!sbc::IsEntryBox(id))
             continue; // txtID and the results have no handlers
         TextBox* entry = box(id);
@@ -209,7 +199,7 @@ void frmMain::WireEvents()
 
     connect(command(sbc::Command::cmdCompute), &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
     connect(command(sbc::Command::cmdClear), &QPushButton::clicked, this, &frmMain::cmdClear_Click);
-    label("Label10")->installEventFilter(this);
+    label(sbc::Label::Label10)->installEventFilter(this);
 
     using sbc::MenuEntry;
     connect(menuEntry(MenuEntry::mnuPrintData), &QAction::triggered, this,
@@ -252,7 +242,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == label("Label10") && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == label(sbc::Label::Label10) && event->type() == QEvent::MouseButtonDblClick) {
         Label10_DblClick();
         return true;
     }
@@ -276,11 +266,11 @@ bool frmMain::MoveWithinOptionPair(QRadioButton* option, int key)
     if (!forward && !backward)
         return false;
     // The options stand in pairs in their list, the first of each at an even place.
-    const auto at = static_cast<std::size_t>(std::ranges::find(options_, option) - options_.begin());
+    const auto at = static_cast<std::size_t>(std::ranges::find(options_.values, option) - options_.values.begin());
     const std::size_t target = forward ? (at | 1) : (at & ~std::size_t{1});
     if (target != at) {
-        options_[target]->setFocus(Qt::TabFocusReason);
-        options_[target]->setChecked(true);
+        options_.values[target]->setFocus(Qt::TabFocusReason);
+        options_.values[target]->setChecked(true);
     }
     return true;
 }
@@ -304,8 +294,12 @@ bool frmMain::PlungerYes() const
     return option(sbc::Option::optPlungerYes)->isChecked();
 }
 
-QWidget* frmMain::control(std::string_view name) const { return controls_.value(ToQString(name)); }
-
-QLabel* frmMain::label(std::string_view name) const { return labels_.value(ToQString(name)); }
-
-QLabel* frmMain::Label(int index) const { return labels_.value(QString("Label(%1)").arg(index)); }
+QWidget* frmMain::widget(const sbc::Control& id) const
+{
+    return std::visit(Overloaded{[this](Box b) -> QWidget* { return box(b); },
+                                 [this](sbc::Label l) -> QWidget* { return label(l); },
+                                 [this](sbc::Command c) -> QWidget* { return command(c); },
+                                 [this](sbc::Frame f) -> QWidget* { return frame(f); },
+                                 [this](sbc::Option o) -> QWidget* { return option(o); }},
+                      id);
+}

@@ -10,20 +10,20 @@
 // plunger states, clearing and focus; the rules live in calc/ and report/
 // and reach the widgets only through sbc::FormPort.
 
-#include "boxes.h"
 #include "control_table.h"
 #include "form_port.h"
 #include "printer.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <string_view>
 
 class QAction;
+class QFrame;
 class QLabel;
+class QMenu;
 class QRadioButton;
 class QPushButton;
 class TextBox;
@@ -47,15 +47,15 @@ public:
     bool PlungerYes() const override;
     sbc::Dialogs& dialogs() override { return *dialogs_; }
 
-    TextBox* box(sbc::Box box) const { return boxes_[static_cast<std::size_t>(box)]; }
-    QRadioButton* option(sbc::Option id) const { return options_[static_cast<std::size_t>(id)]; }
-    QPushButton* command(sbc::Command id) const { return commands_[static_cast<std::size_t>(id)]; }
-    QAction* menuEntry(sbc::MenuEntry id) const { return menuEntries_[static_cast<std::size_t>(id)]; }
-    // A label by its name ("Label6", "Label(3)"), as the caption tables name them.
-    QLabel* label(std::string_view name) const;
-    QLabel* Label(int index) const;
-    // Any control of the window by its name, for looking it over.
-    QWidget* control(std::string_view name) const;
+    // The controls by their ids.
+    TextBox* box(sbc::Box id) const { return boxes_[id]; }
+    QLabel* label(sbc::Label id) const { return labels_[id]; }
+    QFrame* frame(sbc::Frame id) const { return frames_[id]; }
+    QRadioButton* option(sbc::Option id) const { return options_[id]; }
+    QPushButton* command(sbc::Command id) const { return commands_[id]; }
+    QMenu* menu(sbc::Menu id) const { return menus_[id]; }
+    QAction* menuEntry(sbc::MenuEntry id) const { return menuEntries_[id]; }
+    QWidget* widget(const sbc::Control& id) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -103,12 +103,13 @@ private:
     void TextSelected();
 
     bool imperialMode_ = true;
-    std::array<TextBox*, sbc::kBoxCount> boxes_{};
-    std::array<QRadioButton*, sbc::kOptionNames.size()> options_{};
-    std::array<QPushButton*, sbc::kCommandNames.size()> commands_{};
-    std::array<QAction*, sbc::kMenuEntryNames.size()> menuEntries_{};
-    QHash<QString, QLabel*> labels_;
-    QHash<QString, QWidget*> controls_;
+    sbc::PerId<sbc::Box, TextBox*> boxes_;
+    sbc::PerId<sbc::Label, QLabel*> labels_;
+    sbc::PerId<sbc::Frame, QFrame*> frames_;
+    sbc::PerId<sbc::Option, QRadioButton*> options_;
+    sbc::PerId<sbc::Command, QPushButton*> commands_;
+    sbc::PerId<sbc::Menu, QMenu*> menus_;
+    sbc::PerId<sbc::MenuEntry, QAction*> menuEntries_;
     std::unique_ptr<sbc::Dialogs> ownDialogs_;
     sbc::Dialogs* dialogs_;
     std::unique_ptr<sbc::PrintService> ownPrint_;

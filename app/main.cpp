@@ -9,8 +9,8 @@ int main(int argc, char* argv[])
     // The name desktops and screen readers give the program; with no display
     // name of its own set, Qt uses it as the display name too. A display name
     // set apart would be appended to every window title on X11 and Wayland.
-    QCoreApplication::setApplicationName("Spring Buffer Reaction Calculator");
-    QGuiApplication::setDesktopFileName("org.example.SpringBufferCalculator");
+    QCoreApplication::setApplicationName(SBC_PRODUCT_NAME);
+    QGuiApplication::setDesktopFileName(SBC_APP_ID);
     sbc::SetUpApplication();
     frmMain window;
     window.show();

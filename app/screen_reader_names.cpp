@@ -41,22 +41,21 @@ QString Spoken(const QString& text)
 
 void frmMain::NameForScreenReaders()
 {
-    for (int i = 0; i < sbc::kBoxCount; ++i) {
-        const sbc::BoxCaption c = sbc::CaptionOf(static_cast<sbc::Box>(i));
+    for (sbc::Box id : sbc::kAll<sbc::Box>) {
+        const sbc::BoxCaption c = sbc::CaptionOf(id);
         QString name = Spoken(label(c.captionLabel)->text());
-        if (!c.unitLabel.empty())
-            name += ", " + Spoken(label(c.unitLabel)->text());
+        if (c.unitLabel)
+            name += ", " + Spoken(label(*c.unitLabel)->text());
         box(c.box)->setAccessibleName(name);
         box(c.box)->setAccessibleDescription(label(c.captionLabel)->toolTip().trimmed());
     }
 
     // The unit frame has no caption of its own; the plunger frame is asked by
     // Label6 from outside it, so its options carry the question too, which a
-    // screen reader says before the option's own caption. Each frame is its
-    // options' parent.
-    option(sbc::Option::optImperial)->parentWidget()->setAccessibleName("Unit system");
-    const QString question = Spoken(label("Label6")->text());
-    option(sbc::Option::optPlungerYes)->parentWidget()->setAccessibleName(question);
+    // screen reader says before the option's own caption.
+    frame(sbc::Frame::Frame3)->setAccessibleName("Unit system");
+    const QString question = Spoken(label(sbc::Label::Label6)->text());
+    frame(sbc::Frame::Frame2)->setAccessibleName(question);
     for (sbc::Option id : {sbc::Option::optPlungerYes, sbc::Option::optPlungerNo})
         option(id)->setAccessibleName(question + " " + Spoken(option(id)->text()));
 }

@@ -121,8 +121,8 @@ void frmMain::ShowPlungerRows(bool yes)
     }
     for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
         for (const sbc::QuantityCaption& caption : sbc::kQuantityCaptions)
-            if (sbc::PairOf(caption.quantity).group == sbc::Group::LastFour && !caption.UnitLabelIn(side).empty())
-                label(caption.UnitLabelIn(side))->setVisible(yes);
+            if (sbc::PairOf(caption.quantity).group == sbc::Group::LastFour && caption.UnitLabelIn(side))
+                label(*caption.UnitLabelIn(side))->setVisible(yes);
     sbc::ClearAnswers(*this);
     txtOSDD_SetFocus();
 }

@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
 {
     sbc::FitDesignToViewport();
     QApplication app(argc, argv);
-    QCoreApplication::setApplicationName("Spring Buffer Reaction Calculator");
+    QCoreApplication::setApplicationName(SBC_PRODUCT_NAME);
     sbc::AddPageFonts();
     sbc::SetUpApplication();
     sbc::WebPrintService print;

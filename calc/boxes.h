@@ -4,15 +4,16 @@
 // groups, and each unit system's result boxes. Everything else that walks
 // the boxes in groups derives from these tables.
 
+#include "named_enum.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string_view>
 
 namespace sbc {
 
-// Every text box of the window, written once: both the enum and the
-// controls' object names below come from this list.
+// Every text box of the window, written once: the enum and the controls'
+// object names come from this list.
 #define SBC_TEXT_BOXES(X)                                                                \
     X(txtID)                                                                             \
     X(txtOSDD) X(txtOSDDMet)                                                             \
@@ -28,29 +29,8 @@ namespace sbc {
     X(txtMinBufLoadRat) X(txtActBufLoadRat) X(txtMaxBufLoadRat)                          \
     X(txtMinBufLoadRatMet) X(txtActBufLoadRatMet) X(txtMaxBufLoadRatMet)                 \
     X(txtBufferGood)
-
-enum class Box {
-#define SBC_BOX_ENUMERATOR(name) name,
-    SBC_TEXT_BOXES(SBC_BOX_ENUMERATOR)
-#undef SBC_BOX_ENUMERATOR
-};
-inline constexpr int kBoxCount = static_cast<int>(Box::txtBufferGood) + 1;
-
-inline constexpr std::array<std::string_view, kBoxCount> kBoxNames = {
-#define SBC_BOX_NAME(name) #name,
-    SBC_TEXT_BOXES(SBC_BOX_NAME)
-#undef SBC_BOX_NAME
-};
-
-constexpr std::string_view BoxName(Box box) { return kBoxNames[static_cast<std::size_t>(box)]; }
-
-constexpr std::optional<Box> BoxFromName(std::string_view name)
-{
-    for (std::size_t i = 0; i < kBoxNames.size(); ++i)
-        if (kBoxNames[i] == name)
-            return static_cast<Box>(i);
-    return std::nullopt;
-}
+SBC_NAMED_ENUM(Box, SBC_TEXT_BOXES)
+inline constexpr int kBoxCount = static_cast<int>(kCountOf<Box>);
 
 enum class UnitSystem { Imperial, Metric };
 
@@ -70,34 +50,17 @@ enum class Group { FirstSix, LastFour };
 // The ten entry quantities, in the window's row order. Every table that
 // describes the quantities has one row per quantity, checked at compile time
 // against this list, so a quantity added here is missed nowhere.
-enum class Quantity {
-    Speed, RatedLoad, CarWeight, BufferRating, Stroke, BufferCount,
-    PlungerWeight, PlungerCount, PlungerLength, PlungerDiam,
-};
-inline constexpr std::size_t kQuantityCount = static_cast<std::size_t>(Quantity::PlungerDiam) + 1;
+#define SBC_QUANTITIES(X)                                                                \
+    X(Speed) X(RatedLoad) X(CarWeight) X(BufferRating) X(Stroke) X(BufferCount)          \
+    X(PlungerWeight) X(PlungerCount) X(PlungerLength) X(PlungerDiam)
+SBC_NAMED_ENUM(Quantity, SBC_QUANTITIES)
+inline constexpr std::size_t kQuantityCount = kCountOf<Quantity>;
 
 constexpr std::size_t Index(Quantity quantity) { return static_cast<std::size_t>(quantity); }
 
 // A value for each quantity, reached by the quantity itself.
 template <typename T>
-struct PerQuantity {
-    std::array<T, kQuantityCount> values{};
-    constexpr T& operator[](Quantity q) { return values[Index(q)]; }
-    constexpr const T& operator[](Quantity q) const { return values[Index(q)]; }
-};
-
-// True when `rows` holds exactly one row per quantity, in the order of the
-// Quantity enum: a table keyed by the quantities can then be indexed by them.
-template <typename Rows>
-constexpr bool OneRowPerQuantity(const Rows& rows)
-{
-    if (rows.size() != kQuantityCount)
-        return false;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].quantity != static_cast<Quantity>(i))
-            return false;
-    return true;
-}
+using PerQuantity = PerId<Quantity, T>;
 
 // True when the lists together name every quantity exactly once: for the
 // rules that are an order of the quantities, such as the report's.
@@ -144,7 +107,7 @@ inline constexpr std::array<TwinPair, kQuantityCount> kTwinPairs = {{
     {Quantity::PlungerDiam,   Box::txtPlungerDiam,   Box::txtPlungerDiamMet,   Group::LastFour, factors::kInToMm,   factors::kMmToIn},
 }};
 // clang-format on
-static_assert(OneRowPerQuantity(kTwinPairs), "one twin pair per quantity, in the order of Quantity");
+static_assert(OneRowPerId(kTwinPairs, &TwinPair::quantity), "one twin pair per quantity, in the order of Quantity");
 
 constexpr const TwinPair& PairOf(Quantity quantity) { return kTwinPairs[Index(quantity)]; }
 

@@ -25,9 +25,9 @@ add_custom_target(sbc_desktop_icons ALL DEPENDS ${sbc_icon_files})
 
 # The desktop entry's file name is the program's id: the Wayland app id it
 # sets, and the AppStream component of the metainfo software centres read.
-set(SBC_APP_ID org.example.SpringBufferCalculator)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SBC_APP_ID}.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${SBC_APP_ID}.metainfo.xml
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(file desktop metainfo.xml)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/app.${file}.in ${CMAKE_BINARY_DIR}/packaging/${SBC_APP_ID}.${file} @ONLY)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${SBC_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${SBC_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${sbc_icon_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

@@ -5,13 +5,8 @@ include(GNUInstallDirs)
 set_target_properties(spring-buffer-calculator PROPERTIES WIN32_EXECUTABLE ON MACOSX_BUNDLE ON)
 # On Windows the program and its libraries share one folder, as Windows
 # programs have them.
-if(WIN32)
-  set(sbc_program_dir .)
-else()
-  set(sbc_program_dir ${CMAKE_INSTALL_BINDIR})
-endif()
 install(TARGETS spring-buffer-calculator
-  RUNTIME DESTINATION ${sbc_program_dir}
+  RUNTIME DESTINATION $<IF:$<PLATFORM_ID:Windows>,.,${CMAKE_INSTALL_BINDIR}>
   BUNDLE DESTINATION .)
 
 if(WIN32)

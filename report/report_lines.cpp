@@ -1,6 +1,7 @@
 #include "report_lines.h"
 
 #include "publisher.h"
+#include "speed_limits.h"
 
 #include <algorithm>
 #include <array>
@@ -35,19 +36,19 @@ struct QuantityRow {
 
 // clang-format off
 constexpr std::array<QuantityRow, kQuantityCount> kQuantityRows = {{
-    {Quantity::Speed,         {"Operating speed in the down direction:  ", " FPM", " MPS"}},
-    {Quantity::RatedLoad,     {"Rated load:                             ", " Lb", " Kg"}},
-    {Quantity::CarWeight,     {"Weight of the complete car:             ", " Lb", " Kg"}},
-    {Quantity::BufferRating,  {"Load rating of one buffer assembly:     ", " Lb", " Kg"}},
-    {Quantity::Stroke,        {"Buffer stroke:                          ", " Inches", " Millimeters"}},
+    {Quantity::Speed,         {"Operating speed in the down direction:  ", kImperialSpeedLimit.unit, kMetricSpeedLimit.unit}},
+    {Quantity::RatedLoad,     {"Rated load:                             ", "Lb", "Kg"}},
+    {Quantity::CarWeight,     {"Weight of the complete car:             ", "Lb", "Kg"}},
+    {Quantity::BufferRating,  {"Load rating of one buffer assembly:     ", "Lb", "Kg"}},
+    {Quantity::Stroke,        {"Buffer stroke:                          ", "Inches", "Millimeters"}},
     {Quantity::BufferCount,   {"Number of buffer assemblies:            ", "", ""}},
-    {Quantity::PlungerWeight, {"Weight of one plunger:                  ", " Lb", " Kg"}},
+    {Quantity::PlungerWeight, {"Weight of one plunger:                  ", "Lb", "Kg"}},
     {Quantity::PlungerCount,  {"Number of plungers:                     ", "", ""}},
-    {Quantity::PlungerLength, {"Length of plunger in oil at impact:     ", " Feet", " Meters"}},
-    {Quantity::PlungerDiam,   {"Plunger diameter:                       ", " Inches", " Millimeters"}},
+    {Quantity::PlungerLength, {"Length of plunger in oil at impact:     ", "Feet", "Meters"}},
+    {Quantity::PlungerDiam,   {"Plunger diameter:                       ", "Inches", "Millimeters"}},
 }};
 // clang-format on
-static_assert(OneRowPerQuantity(kQuantityRows), "one report line per quantity, in the order of Quantity");
+static_assert(OneRowPerId(kQuantityRows, &QuantityRow::quantity), "one report line per quantity, in the order of Quantity");
 
 // The order the report prints the quantities in: the lead lines, then, after
 // the plunger question and only when it is answered Yes, the plunger lines.
@@ -64,9 +65,9 @@ struct ResultRow {
 };
 
 constexpr std::array<ResultRow, 3> kResultRows = {{
-    {kImperialResults.min, kMetricResults.min, {"Minimum buffer load rating:             ", " Lb", " Kg"}},
-    {kImperialResults.actual, kMetricResults.actual, {"Actual buffer load rating:              ", " Lb", " Kg"}},
-    {kImperialResults.max, kMetricResults.max, {"Maximum buffer load rating:             ", " Lb", " Kg"}},
+    {kImperialResults.min, kMetricResults.min, {"Minimum buffer load rating:             ", "Lb", "Kg"}},
+    {kImperialResults.actual, kMetricResults.actual, {"Actual buffer load rating:              ", "Lb", "Kg"}},
+    {kImperialResults.max, kMetricResults.max, {"Maximum buffer load rating:             ", "Lb", "Kg"}},
 }};
 
 constexpr bool LabelsFitColumn()
@@ -89,7 +90,7 @@ std::string CountText(std::int16_t count)
 std::string BoxValue(const FormPort& form, Box box, std::string_view unit)
 {
     std::string text(" ");
-    text.append(form.Text(box)).append(unit);
+    text.append(form.Text(box)).append(" ").append(unit);
     return text;
 }
 

@@ -69,8 +69,8 @@ CHECK_PACKAGES=(clang libclang-rt-dev locales)
 X11_PACKAGES=(xvfb openbox xdotool)
 WAYLAND_PACKAGES=(sway wtype grim)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
-# A fresh Debian 12 root for trying the README's commands as a new user would.
-FRESH_DEBIAN_PACKAGES=(debootstrap git)
+# Fresh Debian roots for trying the README's commands as a new user would.
+FRESH_DEBIAN_PACKAGES=(mmdebstrap git wget)
 
 # The system user the Wayland stage runs its compositor as when the test
 # command runs as root: sway refuses to run as root.

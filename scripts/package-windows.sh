@@ -27,6 +27,5 @@ convert "$host"/packaging/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps
   build-windows/spring-buffer-calculator.ico
 
 [ -n "${SBC_SIGN_PKCS12:-}${SBC_SIGN_PKCS11_MODULE:-}" ] || echo "Unsigned: no certificate given (SBC_SIGN_PKCS12)."
-rm -f build-windows/release/spring-buffer-calculator-*-win64.*
 cmake --workflow --preset "${1:-windows-package}"
-realpath build-windows/release/spring-buffer-calculator-*-win64.{zip,exe,msi}
+realpath build-windows/release/"$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' build-windows/release/CPackConfig.cmake)".{zip,exe,msi}

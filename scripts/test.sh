@@ -8,7 +8,7 @@
 #   x11       the window tests on Xvfb with openbox;
 #   wayland   the window tests under a headless sway;
 #   windows   the Windows program, cross-built and tested under Wine;
-#   fresh-debian  the README's run and test commands in a fresh Debian 12 root.
+#   fresh-debian  the README's run and test commands in fresh Debian 13 and 12 roots.
 # A stage that fails or runs no test fails the command. Ends with one line
 # counting the tests of all stages, from CTest's JUnit results.
 set -euo pipefail
@@ -26,6 +26,7 @@ set_up_test_machine
 [ -n "${SBC_IN_FRESH_ROOT:-}" ] || { ensure_windows_qt; ensure_windows_gtest; }
 rm -rf build-results
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 # Each stage is a workflow of CMakePresets.json: configure, build, test.
 stage() {

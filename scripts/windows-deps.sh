@@ -38,7 +38,7 @@ ensure_deb_src() {
   grep -rqsE '^(deb-src |Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/ && return
   local list=/etc/apt/sources.list.d/spring-buffer-calculator-deb-src deb822 oneline
   deb822=$(find /etc/apt/sources.list.d -maxdepth 1 -name '*.sources' -exec sed -s 's/^Types: deb$/Types: deb-src/;$G' {} +)
-  oneline=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null | sed -n 's/^deb /deb-src /p')
+  oneline=$(sed -n 's/^deb /deb-src /p' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true)
   [ -z "$deb822" ] || printf '%s\n' "$deb822" | as_root tee "$list.sources" >/dev/null
   [ -z "$oneline" ] || printf '%s\n' "$oneline" | as_root tee "$list.list" >/dev/null
   as_root apt-get update -qq
@@ -72,6 +72,11 @@ ensure_windows_qt() {
     touch "$WINDOWS_QT/.complete"
     rm -rf "$work"
   fi
+  # MinGW's run-time DLLs beside Qt's, as in Qt's own MinGW kits, from where
+  # the compiler says they are: the program and its tests find all in one place.
+  for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+    cp -u "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)" "$WINDOWS_QT/bin/"
+  done
   ln -sfn "${WINDOWS_QT##*/}" "$WINDOWS_CACHE/qt"
 }
 

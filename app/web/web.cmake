@@ -26,6 +26,7 @@ target_link_libraries(sbc_report_web PUBLIC sbc_report_qt PRIVATE sbc_warnings)
 
 qt_add_executable(spring-buffer-calculator web_main.cpp web_page.cpp web_page.h)
 target_link_libraries(spring-buffer-calculator PRIVATE sbc_app sbc_report_web sbc_warnings)
+target_compile_definitions(spring-buffer-calculator PRIVATE SBC_PRODUCT_NAME="${SBC_PRODUCT_NAME}")
 set(sbc_page_fonts LiberationSans-Regular.ttf LiberationSans-Bold.ttf
                    LiberationMono-Regular.ttf LiberationMono-Bold.ttf)
 list(TRANSFORM sbc_page_fonts PREPEND ${SBC_WEB_FONTS}/ OUTPUT_VARIABLE sbc_page_font_files)

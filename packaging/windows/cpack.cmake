@@ -3,7 +3,10 @@
 set(CPACK_GENERATOR ZIP NSIS External)
 # Values reach the NSIS script as written, backslashes and dollar signs included.
 set(CPACK_VERBATIM_VARIABLES ON)
-set(CPACK_PACKAGE_FILE_NAME spring-buffer-calculator-${PROJECT_VERSION}-win64)
+# The packages' name, which the Windows checks take too (include(CPack)
+# leaves CPACK_PACKAGE_FILE_NAME naming the source package).
+set(SBC_WINDOWS_PACKAGE spring-buffer-calculator-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_FILE_NAME ${SBC_WINDOWS_PACKAGE})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "${SBC_PRODUCT_NAME}")
 # The Start-menu entry, in a folder of the product's name.
 set(CPACK_PACKAGE_EXECUTABLES spring-buffer-calculator "${SBC_PRODUCT_NAME}")
@@ -19,7 +22,7 @@ endif()
 # one by default, which a 64-bit-only Windows (or Wine) cannot start.
 # makensis signs the installer and its uninstaller as it writes them, when a
 # certificate is given (sign.cmake).
-set(sbc_sign "'\"${CMAKE_COMMAND}\" -D \"FILE=%1\" -P \"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\"'")
+set(sbc_sign "'\"${CMAKE_COMMAND}\" -D \"FILE=%1\" -D \"SBC_PRODUCT_NAME=${SBC_PRODUCT_NAME}\" -P \"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\"'")
 set(CPACK_NSIS_DEFINES "Target amd64-unicode\n!finalize ${sbc_sign}\n!uninstfinalize ${sbc_sign}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")

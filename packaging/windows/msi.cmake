@@ -17,6 +17,7 @@ execute_process(COMMAND wixl -a x64 -o ${msi} -D Win64=yes -D Stage=${stage} -D 
     -D ProductName=${CPACK_NSIS_DISPLAY_NAME} -D Manufacturer=${CPACK_PACKAGE_VENDOR}
     ${CMAKE_CURRENT_LIST_DIR}/spring-buffer-calculator.wxs files.wxs
   WORKING_DIRECTORY ${CPACK_TOPLEVEL_DIRECTORY} COMMAND_ERROR_IS_FATAL ANY)
+set(SBC_PRODUCT_NAME ${CPACK_NSIS_DISPLAY_NAME})
 include(${CMAKE_CURRENT_LIST_DIR}/sign.cmake)
 sbc_sign(${msi})
 set(CPACK_EXTERNAL_BUILT_PACKAGES ${msi})

@@ -6,7 +6,7 @@
 #   SBC_SIGN_TIMESTAMP_URL: an RFC 3161 time-stamp server, used when set.
 # Included by the install rules (so every package carries signed programs and
 # DLLs) and the MSI script; makensis signs the installer and its uninstaller
-# with it as a script: cmake -D FILE=path -P sign.cmake
+# with it as a script: cmake -D FILE=path -D SBC_PRODUCT_NAME=name -P sign.cmake
 if(DEFINED ENV{SBC_SIGN_PKCS12})
   set(sbc_sign_key -pkcs12 "$ENV{SBC_SIGN_PKCS12}" -pass "$ENV{SBC_SIGN_PASSWORD}")
 elseif(DEFINED ENV{SBC_SIGN_PKCS11_MODULE})
@@ -18,7 +18,7 @@ endif()
 
 function(sbc_sign file)
   if(sbc_sign_key)
-    execute_process(COMMAND osslsigncode sign ${sbc_sign_key} -h sha256 -n "Spring Buffer Reaction Calculator"
+    execute_process(COMMAND osslsigncode sign ${sbc_sign_key} -h sha256 -n "${SBC_PRODUCT_NAME}"
       -in "${file}" -out "${file}.signed" OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
     file(RENAME "${file}.signed" "${file}")
   endif()

@@ -2,7 +2,6 @@
 # and MinGW libraries it loads. A Qt built from source has no windeployqt,
 # so the libraries are named here: the four Qt modules, the windows platform
 # plugin and the native (windowsvista) style.
-set(SBC_PRODUCT_NAME "Spring Buffer Reaction Calculator")
 set(SBC_WINDOWS_ICON "" CACHE FILEPATH
   "The program's icon as an .ico file, drawn by the Linux build's icon tool (scripts/package-windows.sh makes it)")
 if(SBC_WINDOWS_ICON)
@@ -24,22 +23,19 @@ install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platform
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 list(APPEND sbc_beside_program platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
   styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>)
+# MinGW's run-time DLLs, which scripts/windows-deps.sh sets beside Qt's.
 if(MINGW)
-  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-      OUTPUT_VARIABLE sbc_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${sbc_dll}")
-      message(FATAL_ERROR "MinGW's ${dll} not found by ${CMAKE_CXX_COMPILER}")
-    endif()
-    install(FILES ${sbc_dll} DESTINATION .)
-    list(APPEND sbc_beside_program ${dll})
-  endforeach()
+  file(GLOB sbc_mingw_runtime ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/lib*.dll)
+  install(FILES ${sbc_mingw_runtime} DESTINATION .)
+  list(TRANSFORM sbc_mingw_runtime REPLACE ".*/" "")
+  list(APPEND sbc_beside_program ${sbc_mingw_runtime})
 endif()
 # `cmake --install --strip` (and CPack) strip the program only; the libraries
 # beside it are stripped too, to less than half their size. Then, when a
 # certificate is given (sign.cmake), each program and library is signed, so
 # the ZIP, the installer and the MSI all carry signed files.
-install(CODE "include(\"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\")
+install(CODE "set(SBC_PRODUCT_NAME \"${SBC_PRODUCT_NAME}\")
+  include(\"${CMAKE_CURRENT_LIST_DIR}/sign.cmake\")
   foreach(file $<TARGET_FILE_NAME:spring-buffer-calculator> ${sbc_beside_program})
     set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${file}\")
     if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"${CMAKE_STRIP}\")

@@ -258,7 +258,7 @@ private:
         for (QAbstractButton* option : options_)
             QObject::connect(option, &QAbstractButton::toggled, &wiring_, [=, this](bool on) {
                 optionToggled_ = true;
-                if (on && option->parentWidget() == w_.control("Frame3")) // a unit option empties every box
+                if (on && option->parentWidget() == w_.frame(Frame::Frame3)) // a unit option empties every box
                     cleared();
             });
     }
@@ -400,7 +400,7 @@ private:
     {
         Describe("double-click Label10");
         const std::size_t before = w_.dialogs.messages.size();
-        QTest::mouseDClick(w_.control("Label10"), Qt::LeftButton);
+        QTest::mouseDClick(w_.label(Label::Label10), Qt::LeftButton);
         const std::string title = std::string("Minimum Spring Buffer Stroke - ") + (Imperial() ? "Imperial" : "Metric");
         if (Checked("double-click") && (w_.dialogs.messages.size() != before + 1 || w_.dialogs.messages.back().title != title))
             Fail("the stroke table of the selected system did not show", "double-click");
@@ -509,7 +509,7 @@ private:
                                                           : QString("emptied and not typed in since");
             if (!mismatch.isEmpty())
                 return QString("%1 shows %2 for %3 in %4: %5")
-                    .arg(ToQString(BoxName(twin)), Shown(twinText), Shown(ownText), ToQString(BoxName(own)), mismatch);
+                    .arg(ToQString(NameOf(twin)), Shown(twinText), Shown(ownText), ToQString(NameOf(own)), mismatch);
         }
 
         const bool emptied = entryChanged_ || optionToggled_ || cleared_;
@@ -517,9 +517,9 @@ private:
             const QString text = Text(box);
             if (calculated_ || mayCalculate_ || (emptied ? text.isEmpty() : text == last_[std::size_t(box)]))
                 continue;
-            return emptied ? QString("%1 still shows %2 after a change of the entries or options").arg(ToQString(BoxName(box)), Shown(text))
+            return emptied ? QString("%1 still shows %2 after a change of the entries or options").arg(ToQString(NameOf(box)), Shown(text))
                            : QString("%1 changed from %2 to %3 without a calculation")
-                                 .arg(ToQString(BoxName(box)), Shown(last_[std::size_t(box)]), Shown(text));
+                                 .arg(ToQString(NameOf(box)), Shown(last_[std::size_t(box)]), Shown(text));
         }
 
         // The boxes the program writes: the other system's twins and the
@@ -532,7 +532,7 @@ private:
             if (text.contains("inf", Qt::CaseInsensitive) || text.contains("nan", Qt::CaseInsensitive)
                 || (box == Box::txtBufferGood ? !text.isEmpty() && text != "GOOD!!" && text != "NO GOOD!!"
                                               : !std::isfinite(NumberFromText(text.toStdString()))))
-                return QString("%1 shows %2").arg(ToQString(BoxName(box)), Shown(text));
+                return QString("%1 shows %2").arg(ToQString(NameOf(box)), Shown(text));
         }
 
         if (Text(Box::txtID).size() > 30)
@@ -545,7 +545,7 @@ private:
 
         const Box speed = imperial ? Box::txtOSDD : Box::txtOSDDMet;
         if ((cleared_ || optionToggled_) && Text(speed).isEmpty() && QApplication::focusWidget() != w_.box(speed))
-            return QString("the focus is not in the empty %1: %2").arg(ToQString(BoxName(speed)), Where());
+            return QString("the focus is not in the empty %1: %2").arg(ToQString(NameOf(speed)), Where());
         return {};
     }
 

@@ -35,7 +35,7 @@ inline const std::vector<StateRow>& StateTable()
 
 inline void CheckBox(const Window& w, Box b, QString code)
 {
-    const QString where = QString("%1 as %2").arg(ToQString(BoxName(b)), code);
+    const QString where = QString("%1 as %2").arg(ToQString(NameOf(b)), code);
     TextBox* box = w.box(b);
     const bool hidden = code.startsWith('h') || code == "c";
     code.remove('h');
@@ -57,11 +57,12 @@ inline void CheckState(const Window& w, int state)
             CheckBox(w, b, row.codes[state]);
     const bool plungerYes = state % 2 == 0;
     const bool imperial = state < 2;
-    for (const char* label : {"Label4", "Label5", "Label7", "Label8"})
-        QCOMPARE(w.control(label)->isEnabled(), plungerYes);
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(w.form->Label(i)->isHidden(), !plungerYes);
-    QVERIFY(w.control("Label6")->isEnabled() && !w.control("Label6")->isHidden());
+    using enum Label;
+    for (Label caption : {Label4, Label5, Label7, Label8})
+        QCOMPARE(w.label(caption)->isEnabled(), plungerYes);
+    for (Label unit : {Label_0, Label_1, Label_2, Label_3, Label_4, Label_5})
+        QCOMPARE(w.label(unit)->isHidden(), !plungerYes);
+    QVERIFY(w.label(Label6)->isEnabled() && !w.label(Label6)->isHidden());
     const QColor red(255, 0, 0), black(0, 0, 0);
     QCOMPARE(w.option(Option::optImperial)->palette().color(QPalette::WindowText), imperial ? red : black);
     QCOMPARE(w.option(Option::optMetric)->palette().color(QPalette::WindowText), imperial ? black : red);

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(twinSeen, QStringList({twinWhileOpen}));
         QCOMPARE(w.box(box)->text(), QString());
         QCOMPARE(w.box(twin)->text(), QString("0"));
-        QCOMPARE(w.focusName(), ToQString(BoxName(box)));
+        QCOMPARE(w.focusName(), ToQString(NameOf(box)));
         w.ClickBox(Box::txtRatedLoad);
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
     }
@@ -120,8 +120,8 @@ private slots:
         Window w;
         w.ClickBox(Box::txtOSDD);
         for (const auto& [box, text] : worked_example::kEntries) {
-            for (std::size_t tabs = 0; w.focusName() != ToQString(BoxName(box)); ++tabs) {
-                QVERIFY2(tabs < kControlDesigns.size(), qPrintable("Tab never reaches " + ToQString(BoxName(box))));
+            for (std::size_t tabs = 0; w.focusName() != ToQString(NameOf(box)); ++tabs) {
+                QVERIFY2(tabs < kControlDesigns.size(), qPrintable("Tab never reaches " + ToQString(NameOf(box))));
                 w.Key(Qt::Key_Tab);
             }
             w.Type(text);
@@ -147,7 +147,7 @@ private slots:
         w.Key(Qt::Key_Return); // on an option: Calculate, which misses entries
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(w.dialogs.messages[0].prompt, std::string("Did you make an entry in all the appropriate fields?"));
-        w.control("cmdClear")->setFocus(Qt::TabFocusReason);
+        w.command(Command::cmdClear)->setFocus(Qt::TabFocusReason);
         w.Key(Qt::Key_Return);
         QCOMPARE(w.box(Box::txtOSDD)->text(), QString()); // Clear All, no second message
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));

@@ -5,6 +5,8 @@
 #include "answering_dialogs.h"
 #include "design_look.h"
 #include "frm_main.h"
+#include "give_activation.h"
+#include "qt_waits.h"
 #include "recording_print.h"
 #include "start_up.h"
 #include "text_box.h"
@@ -41,8 +43,7 @@ struct Window : WindowDriver {
     // another one took the activation; a window manager would.
     void Activate()
     {
-        form->activateWindow();
-        QApplication::setActiveWindow(form.get());
+        GiveActivation(*form);
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
@@ -51,8 +52,7 @@ struct Window : WindowDriver {
     static void ActivateOther(QWidget& other)
     {
         other.show();
-        other.activateWindow();
-        QApplication::setActiveWindow(&other);
+        GiveActivation(other);
         QVERIFY(QTest::qWaitForWindowActive(&other));
     }
 };

@@ -26,20 +26,20 @@ private slots:
     {
         QTest::addColumn<int>("row");
         for (std::size_t i = 0; i < kControlDesigns.size(); ++i)
-            QTest::newRow(kControlDesigns[i].name.data()) << int(i);
+            QTest::newRow(NameOf(kControlDesigns[i].id).data()) << int(i);
     }
-    // Each control once under its name, in its container; the result boxes
+    // Each control under its name, in its container; the result boxes
     // yellow, locked and skipped by Tab.
     void everyControlOfTheTableIsBuilt()
     {
         QFETCH(int, row);
         const ControlDesign& d = kControlDesigns[std::size_t(row)];
-        const QList<QWidget*> named = window_->form->findChildren<QWidget*>(ToQString(d.name));
-        QCOMPARE(named.size(), 1);
-        QCOMPARE(named[0]->parentWidget()->objectName(), d.container.empty() ? QString("client") : ToQString(d.container));
+        QWidget* widget = window_->form->widget(d.id);
+        QCOMPARE(widget->objectName(), QString(QTest::currentDataTag()));
+        QCOMPARE(widget->parentWidget()->objectName(), d.container ? ToQString(NameOf(*d.container)) : QString("client"));
         if (d.fontPoints > 0)
-            QVERIFY(named[0]->font().family() == "MS Sans Serif" && named[0]->font().pointSizeF() == d.fontPoints && named[0]->font().bold());
-        if (const std::optional<Box> b = BoxFromName(d.name); b && IsResultBox(*b)) {
+            QVERIFY(widget->font().family() == "MS Sans Serif" && widget->font().pointSizeF() == d.fontPoints && widget->font().bold());
+        if (const Box* b = std::get_if<Box>(&d.id); b && IsResultBox(*b)) {
             QCOMPARE(window_->box(*b)->palette().color(QPalette::Base), QColor(255, 255, 0));
             QVERIFY(window_->box(*b)->isLocked() && !window_->box(*b)->isTabStop());
         }
@@ -49,35 +49,38 @@ private slots:
     // window's table, so that a wrong row of that table fails.
     void sampleControlsStandAsDesigned_data()
     {
+        QTest::addColumn<QWidget*>("widget");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<double>("points"); // 0: the toolkit's default font
-        QTest::newRow("txtID") << "client" << "" << QRect(1740, 240, 3315, 315) << 8.25;
-        QTest::newRow("txtOSDDMet") << "client" << "" << QRect(7260, 900, 1215, 315) << 8.25;
-        QTest::newRow("txtPlungerDiamMet") << "Frame1" << "" << QRect(6960, 1785, 1215, 315) << 8.25;
-        QTest::newRow("txtBufferGood") << "client" << "" << QRect(5340, 7260, 1875, 495) << 13.5;
-        QTest::newRow("cmdCompute") << "client" << "&Calculate" << QRect(420, 7260, 1455, 495) << 12.0;
-        QTest::newRow("optMetric") << "Frame3" << "&Metric" << QRect(2100, 180, 1275, 375) << 9.75;
-        QTest::newRow("optPlungerNo") << "Frame2" << "&No" << QRect(1080, 120, 675, 195) << 8.25;
-        QTest::newRow("Label10") << "client" << "Buffer stroke:   " << QRect(480, 2445, 4755, 315) << 9.75;
-        QTest::newRow("Label13") << "client" << "Actual buffer load rating:" << QRect(480, 6120, 4755, 315) << 12.0;
-        QTest::newRow("Label6") << "Frame1" << "Is plunger weight carried by car at buffer impact?"
-                                << QRect(180, 270, 5115, 315) << 9.75;
-        QTest::newRow("Label(3)") << "Frame1" << "KG" << QRect(8280, 820, 375, 255) << 8.25;
-        QTest::newRow("Label29") << "client" << "KG" << QRect(8580, 5820, 375, 195) << 8.25;
-        QTest::newRow("Frame1") << "client" << "" << QRect(300, 3240, 8835, 2235) << 0.0;
-        QTest::newRow("Frame2") << "Frame1" << "" << QRect(5400, 180, 3195, 495) << 0.0;
+        const Window& w = *window_;
+        auto row = [](const char* name, QWidget* widget) -> QTestData& { return QTest::newRow(name) << widget; };
+        row("txtID", w.box(Box::txtID)) << "client" << "" << QRect(1740, 240, 3315, 315) << 8.25;
+        row("txtOSDDMet", w.box(Box::txtOSDDMet)) << "client" << "" << QRect(7260, 900, 1215, 315) << 8.25;
+        row("txtPlungerDiamMet", w.box(Box::txtPlungerDiamMet)) << "Frame1" << "" << QRect(6960, 1785, 1215, 315) << 8.25;
+        row("txtBufferGood", w.box(Box::txtBufferGood)) << "client" << "" << QRect(5340, 7260, 1875, 495) << 13.5;
+        row("cmdCompute", w.command(Command::cmdCompute)) << "client" << "&Calculate" << QRect(420, 7260, 1455, 495) << 12.0;
+        row("optMetric", w.option(Option::optMetric)) << "Frame3" << "&Metric" << QRect(2100, 180, 1275, 375) << 9.75;
+        row("optPlungerNo", w.option(Option::optPlungerNo)) << "Frame2" << "&No" << QRect(1080, 120, 675, 195) << 8.25;
+        row("Label10", w.label(Label::Label10)) << "client" << "Buffer stroke:   " << QRect(480, 2445, 4755, 315) << 9.75;
+        row("Label13", w.label(Label::Label13)) << "client" << "Actual buffer load rating:" << QRect(480, 6120, 4755, 315) << 12.0;
+        row("Label6", w.label(Label::Label6)) << "Frame1" << "Is plunger weight carried by car at buffer impact?"
+                                                   << QRect(180, 270, 5115, 315) << 9.75;
+        row("Label(3)", w.label(Label::Label_3)) << "Frame1" << "KG" << QRect(8280, 820, 375, 255) << 8.25;
+        row("Label29", w.label(Label::Label29)) << "client" << "KG" << QRect(8580, 5820, 375, 195) << 8.25;
+        row("Frame1", w.frame(Frame::Frame1)) << "client" << "" << QRect(300, 3240, 8835, 2235) << 0.0;
+        row("Frame2", w.frame(Frame::Frame2)) << "Frame1" << "" << QRect(5400, 180, 3195, 495) << 0.0;
     }
     void sampleControlsStandAsDesigned()
     {
+        QFETCH(QWidget*, widget);
         QFETCH(QString, container);
         QFETCH(QString, caption);
         QFETCH(QRect, twips);
         QFETCH(double, points);
         auto pixels = [](int t) { return qRound(t / 15.0); }; // 1440 twips an inch at 96 dpi
-        QWidget* widget = window_->control(QTest::currentDataTag());
-        QVERIFY(widget);
+        QCOMPARE(widget->objectName(), QString(QTest::currentDataTag()));
         QCOMPARE(widget->parentWidget()->objectName(), container);
         QCOMPARE(widget->geometry(), QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())));
         if (auto* label = qobject_cast<QLabel*>(widget))
@@ -89,27 +92,27 @@ private slots:
 
     void theDesignFontResolvesToAMetricCompatibleFace()
     {
-        QCOMPARE(QFontInfo(window_->control("Label1")->font()).family(), QString("Liberation Sans"));
+        QCOMPARE(QFontInfo(window_->label(Label::Label1)->font()).family(), QString("Liberation Sans"));
     }
 
     void everyCaptionFitsItsControl_data()
     {
         QTest::addColumn<int>("row");
         for (std::size_t i = 0; i < kControlDesigns.size(); ++i)
-            if (!kControlDesigns[i].caption.empty() && kControlDesigns[i].kind != ControlKind::Frame)
-                QTest::newRow(kControlDesigns[i].name.data()) << int(i);
+            if (!kControlDesigns[i].caption.empty() && !std::holds_alternative<Frame>(kControlDesigns[i].id))
+                QTest::newRow(NameOf(kControlDesigns[i].id).data()) << int(i);
     }
     void everyCaptionFitsItsControl()
     {
         QFETCH(int, row);
         const ControlDesign& d = kControlDesigns[std::size_t(row)];
-        QWidget* widget = window_->control(std::string(d.name).c_str());
+        QWidget* widget = window_->form->widget(d.id);
         const QFontMetrics fm(widget->font());
         int needed = fm.horizontalAdvance(ToQString(d.caption).remove('&').trimmed());
-        if (d.kind == ControlKind::Option)
+        if (std::holds_alternative<Option>(d.id))
             needed += widget->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
                       + widget->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-        if (d.kind == ControlKind::Button)
+        if (std::holds_alternative<Command>(d.id))
             needed = static_cast<QAbstractButton*>(widget)->sizeHint().width() - 16;
         QVERIFY2(needed <= widget->width(), qPrintable(QString("needs %1 px, has %2").arg(needed).arg(widget->width())));
         QVERIFY(fm.ascent() <= widget->height());
@@ -120,12 +123,12 @@ private slots:
         const Window& w = *window_;
         QCOMPARE(w.form->windowTitle(),
                  QString(" Hydraulic Elevator - Spring Buffer Reaction Calculator          www.example.org"));
-        QCOMPARE(w.control("Label1")->toolTip(),
+        QCOMPARE(w.label(Label::Label1)->toolTip(),
                  QString(" ASME A17.1-1996 Definition: \"The speed at which a hydraulic elevator is set to lower with rated load.\" "));
-        QCOMPARE(w.control("Label6")->toolTip(),
+        QCOMPARE(w.label(Label::Label6)->toolTip(),
                  QString(" See Rule 301.3(e)  \"Plunger weight less buoyant effects...shall be added...and used in calculations.\" "));
-        QCOMPARE(w.control("Label32")->toolTip(), QString(" Identify this elevator with a maximum of 30 charaters "));
-        QCOMPARE(w.form->Label(4)->text(), QString("M"));
+        QCOMPARE(w.label(Label::Label32)->toolTip(), QString(" Identify this elevator with a maximum of 30 charaters "));
+        QCOMPARE(w.label(Label::Label_4)->text(), QString("M"));
         QVERIFY(!w.form->windowIcon().isNull());
         QVERIFY(w.form->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(w.form->windowIcon().availableSizes().contains(QSize(32, 32)));
@@ -133,24 +136,29 @@ private slots:
 
     void menusCarryTheirShortcuts_data()
     {
-        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QAction*>("action");
+        QTest::addColumn<QMenu*>("owner");
+        QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("mnuPrintData") << "mnuFile" << "Print &Data" << "Ctrl+D";
-        QTest::newRow("mnuPrintForm") << "mnuFile" << "Print &Form" << "Ctrl+F";
-        QTest::newRow("mnuInfo") << "mnuHelp" << "&Info" << "Ctrl+I";
+        const frmMain& f = *window_->form;
+        QMenu* file = f.menu(Menu::mnuFile);
+        QTest::newRow("mnuPrintData") << f.menuEntry(MenuEntry::mnuPrintData) << file << "&File" << "Print &Data" << "Ctrl+D";
+        QTest::newRow("mnuPrintForm") << f.menuEntry(MenuEntry::mnuPrintForm) << file << "&File" << "Print &Form" << "Ctrl+F";
+        QTest::newRow("mnuInfo") << f.menuEntry(MenuEntry::mnuInfo) << f.menu(Menu::mnuHelp) << "&Help" << "&Info" << "Ctrl+I";
     }
     void menusCarryTheirShortcuts()
     {
-        QFETCH(QString, menu);
+        QFETCH(QAction*, action);
+        QFETCH(QMenu*, owner);
+        QFETCH(QString, title);
         QFETCH(QString, caption);
         QFETCH(QString, keys);
-        auto* owner = window_->form->findChild<QMenu*>(menu);
-        auto* action = owner->findChild<QAction*>(QTest::currentDataTag());
-        QVERIFY(action && owner->actions().contains(action));
+        QVERIFY(owner->actions().contains(action));
+        QCOMPARE(action->objectName(), QString(QTest::currentDataTag()));
         QCOMPARE(action->text(), caption);
         QCOMPARE(action->shortcut(), QKeySequence(keys));
-        QCOMPARE(owner->title(), menu == "mnuFile" ? QString("&File") : QString("&Help"));
+        QCOMPARE(owner->title(), title);
     }
 
     // These two type on the shared window too: on Wayland a second window
@@ -189,8 +197,8 @@ private slots:
         QCOMPARE(w.box(Box::txtMinBufLoadRat)->accessibleDescription(), QString("Rule 1308.2    Buffer reaction"));
         QCOMPARE(w.box(Box::txtBufferGood)->accessibleDescription(), QString());
         const QString question = "Is plunger weight carried by car at buffer impact?";
-        QCOMPARE(w.control("Frame3")->accessibleName(), QString("Unit system"));
-        QCOMPARE(w.control("Frame2")->accessibleName(), question);
+        QCOMPARE(w.frame(Frame::Frame3)->accessibleName(), QString("Unit system"));
+        QCOMPARE(w.frame(Frame::Frame2)->accessibleName(), question);
         QCOMPARE(w.option(Option::optPlungerYes)->accessibleName(), question + " Yes");
         QCOMPARE(w.option(Option::optPlungerNo)->accessibleName(), question + " No");
     }

@@ -78,17 +78,17 @@ private slots:
     void changingTheUnitOrClearAllEmptiesEveryBoxAndReturnsToYes_data()
     {
         QTest::addColumn<UnitSystem>("start");
-        QTest::addColumn<QString>("click");
+        QTest::addColumn<bool>("clearAll"); // else the other unit system's option
         QTest::addColumn<int>("state");
-        QTest::newRow("to Metric") << UnitSystem::Imperial << "optMetric" << 2;
-        QTest::newRow("to Imperial") << UnitSystem::Metric << "optImperial" << 0;
-        QTest::newRow("Clear All in Imperial") << UnitSystem::Imperial << "cmdClear" << 0;
-        QTest::newRow("Clear All in Metric") << UnitSystem::Metric << "cmdClear" << 2;
+        QTest::newRow("to Metric") << UnitSystem::Imperial << false << 2;
+        QTest::newRow("to Imperial") << UnitSystem::Metric << false << 0;
+        QTest::newRow("Clear All in Imperial") << UnitSystem::Imperial << true << 0;
+        QTest::newRow("Clear All in Metric") << UnitSystem::Metric << true << 2;
     }
     void changingTheUnitOrClearAllEmptiesEveryBoxAndReturnsToYes()
     {
         QFETCH(UnitSystem, start);
-        QFETCH(QString, click);
+        QFETCH(bool, clearAll);
         QFETCH(int, state);
         Window w(start);
         w.TypeInto(Box::txtID, "Car 4");
@@ -97,9 +97,10 @@ private slots:
                 w.TypeInto(b, "1");
         w.Click(w.option(Option::optPlungerNo));
         w.box(Box::txtMinBufLoadRat)->setText("1234"); // as a calculation would leave it
-        w.Click(w.control(qPrintable(click)));
+        const Option other = start == UnitSystem::Imperial ? Option::optMetric : Option::optImperial;
+        w.Click(clearAll ? static_cast<QWidget*>(w.command(Command::cmdClear)) : w.option(other));
         for (int i = 1; i < kBoxCount; ++i)
-            QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), BoxName(static_cast<Box>(i)).data());
+            QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), NameOf(static_cast<Box>(i)).data());
         QCOMPARE(w.box(Box::txtID)->text(), QString("Car 4"));
         CheckState(w, state);
         QCOMPARE(w.focusName(), state == 0 ? QString("txtOSDD") : QString("txtOSDDMet"));
@@ -119,20 +120,20 @@ private slots:
         w.TypeInto(Box::txtBufferStroke, "2");
         w.TypeInto(Box::txtNumOfBufAssys, "2");
         w.Click(w.option(Option::optPlungerNo));
-        w.control("cmdClear")->setFocus();
+        w.command(Command::cmdClear)->setFocus();
 
         QStringList log;
         QObject recorder;
         for (int i = 0; i < kBoxCount; ++i)
             QObject::connect(w.box(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
-                             [&log, i](const QString& text) { log << ToQString(BoxName(static_cast<Box>(i))) + "=" + text; });
+                             [&log, i](const QString& text) { log << ToQString(NameOf(static_cast<Box>(i))) + "=" + text; });
         QObject::connect(w.option(Option::optPlungerYes), &QRadioButton::toggled, &recorder, [&log](bool on) {
             if (on)
                 log << "Yes";
         });
         QObject::connect(qApp, &QApplication::focusChanged, &recorder,
                          [&log](QWidget*, QWidget* now) { log << "focus " + now->objectName(); });
-        w.Click(w.control("cmdClear"));
+        w.Click(w.command(Command::cmdClear));
 
         QCOMPARE(log, QStringList({
                           // first pass, Imperial
@@ -161,14 +162,14 @@ private slots:
         Window w;
         w.ClickBox(Box::txtRatedLoad);
         w.Key(Qt::Key_M, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optMetric)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optMetric)->isChecked());
         QCOMPARE(w.focusName(), QString("txtOSDDMet"));
         w.Key(Qt::Key_N, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optPlungerNo)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optPlungerNo)->isChecked());
         w.Key(Qt::Key_Y, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optPlungerYes)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optPlungerYes)->isChecked());
         w.Key(Qt::Key_I, Qt::AltModifier);
-        QTRY_VERIFY(w.option(Option::optImperial)->isChecked());
+        SBC_TRY_VERIFY(w.option(Option::optImperial)->isChecked());
     }
 
     void arrowKeysChooseAnOptionAndTheFocusGoesToTheEmptySpeedBox()

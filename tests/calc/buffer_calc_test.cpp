@@ -137,7 +137,7 @@ TEST(BufferCalculationFailure, EveryRequiredEntryIsChecked)
     for (const Example* example : {&kImperialWithPlunger, &kImperialWithoutPlunger, &kMetricWithPlunger})
         for (const auto& entry : example->entries)
             for (const char* missing : {"", "0", "0.0", "abc", "1E400", "-1E400"}) {
-                SCOPED_TRACE(std::string(BoxName(entry.first)) + " '" + missing + "'");
+                SCOPED_TRACE(std::string(NameOf(entry.first)) + " '" + missing + "'");
                 FakeForm form = FormWith(*example, {{entry.first, missing}});
                 Compute(form);
                 EXPECT_EQ(form.messages, std::vector<Message>({kMissingEntry}));
@@ -187,7 +187,7 @@ TEST(CalculateCommand, ShortStrokeThenMissingEntry)
 {
     for (const Example* example : {&kImperialWithPlunger, &kMetricWithoutPlunger}) {
         const Box stroke = PairOf(Quantity::Stroke).BoxIn(example->system);
-        SCOPED_TRACE(BoxName(stroke));
+        SCOPED_TRACE(NameOf(stroke));
         FakeForm form = FormWith(*example, {{stroke, "1"}});
         form.focus = Box::txtRatedLoad;
         Calculate(form);

@@ -30,7 +30,7 @@ TEST(TwinFields, TwinShowsTheProduct)
         {Box::txtNumPlungersMet, "2", ""},
     };
     for (const auto& c : conversions) {
-        SCOPED_TRACE(std::string(BoxName(c.box)) + " '" + c.typed + "'");
+        SCOPED_TRACE(std::string(NameOf(c.box)) + " '" + c.typed + "'");
         FakeForm form(IsMetricBox(c.box) ? Metric : Imperial);
         FillResults(form);
         form.Type(c.box, c.typed);
@@ -47,7 +47,7 @@ TEST(TwinFields, EveryChangeOfAnyEntryBoxEmptiesTheResults)
     for (UnitSystem system : {Imperial, Metric})
         for (const TwinPair& pair : kTwinPairs)
             for (Box box : {pair.imperial, pair.metric}) {
-                SCOPED_TRACE(std::string(BoxName(box)) + (system == Imperial ? " in Imperial" : " in Metric"));
+                SCOPED_TRACE(std::string(NameOf(box)) + (system == Imperial ? " in Imperial" : " in Metric"));
                 FakeForm form(system);
                 form.Fill(box, "1");
                 FillResults(form);

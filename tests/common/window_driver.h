@@ -16,7 +16,8 @@ namespace sbc::test {
 class WindowDriver {
 public:
     TextBox* box(Box b) const { return window_->box(b); }
-    QWidget* control(const char* name) const { return window_->control(name); }
+    QLabel* label(Label id) const { return window_->label(id); }
+    QFrame* frame(Frame id) const { return window_->frame(id); }
     QRadioButton* option(Option id) const { return window_->option(id); }
     QPushButton* command(Command id) const { return window_->command(id); }
     QString focusName() const

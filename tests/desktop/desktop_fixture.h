@@ -7,6 +7,8 @@
 
 #include "boxes.h"
 #include "frm_main.h"
+#include "give_activation.h"
+#include "qt_waits.h"
 #include "start_up.h"
 #include "text_box.h"
 #include "window_driver.h"
@@ -77,7 +79,7 @@ private:
         QProcess tool;
         tool.start(Tool(), args);
         QVERIFY2(tool.waitForStarted(), qPrintable(Tool()));
-        QTRY_VERIFY_WITH_TIMEOUT(tool.state() == QProcess::NotRunning, 10000);
+        QVERIFY(QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, 10000));
         QCOMPARE(tool.exitCode(), 0);
     }
 };
@@ -119,13 +121,11 @@ public:
     // its activation and focus there: wait for Qt's active window itself.
     void WaitActive()
     {
-        if (Offscreen()) {
-            form.activateWindow();
-            QApplication::setActiveWindow(&form);
-        }
+        if (Offscreen())
+            GiveActivation(form);
         QVERIFY2(neverActivated_.isEmpty(), qPrintable("never given the keyboard: " + neverActivated_.join(", ")));
-        QTRY_VERIFY2_WITH_TIMEOUT(QApplication::activeWindow() == &form,
-                                  qPrintable("the window was not activated again; active: " + ActiveName()), 5000);
+        QVERIFY2(QTest::qWaitFor([&] { return QApplication::activeWindow() == &form; }),
+                 qPrintable("the window was not activated again; active: " + ActiveName()));
     }
 
     QStringList seenTexts() const

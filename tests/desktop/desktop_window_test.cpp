@@ -21,7 +21,7 @@ const QString kOilImperial = "For speeds over 200 FPM an oil buffer is required.
 const QString kShortStroke = "Buffer stroke is too short!";
 const QString kMissingEntry = "Did you make an entry in all the appropriate fields?";
 
-std::string Name(Box b) { return std::string(BoxName(b)); }
+std::string Name(Box b) { return std::string(NameOf(b)); }
 
 // Where SBC_PRINT_CHECK names a folder (the Windows stage), Print Data
 // and Print Form go to the default printer for real, and the report's lines
@@ -63,7 +63,7 @@ void PrintForTheCheck(DesktopWindow& w)
     }
     QFile pageCount(folder + "/report-pages.txt");
     QVERIFY(pageCount.open(QIODevice::WriteOnly) && pageCount.write(QByteArray::number(pages)) > 0);
-    w.form.findChild<QAction*>("mnuPrintForm")->trigger();
+    w.form.menuEntry(MenuEntry::mnuPrintForm)->trigger();
     QCOMPARE(w.seen.size(), std::size_t(3));
     w.WaitActive();
     w.acceptPrint = false;
@@ -140,9 +140,9 @@ private slots:
         w.TypeInto(Box::txtBufferStroke, "2");
         QPushButton* calculate = w.command(Command::cmdCompute);
         ServerKeys::Click(calculate);
-        QTRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
         w.WaitActive();
-        QTRY_VERIFY(!calculate->isDown());
+        SBC_TRY_VERIFY(!calculate->isDown());
         QCOMPARE(w.focusName(), QString("txtBufferStroke"));
         CheckResultsEmpty(w);
     }
@@ -249,25 +249,25 @@ private slots:
         w.answerWithServerKeys = true;
         w.form.SetFocus(Box::txtOSDD);
         ServerKeys::Type("201");
-        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
         w.WaitActive();
-        QTRY_COMPARE(w.box(Box::txtOSDD)->text(), QString());
+        SBC_TRY_COMPARE(w.box(Box::txtOSDD)->text(), QString());
         QCOMPARE(w.focusName(), QString("txtOSDD"));
         ServerKeys::Type("120");
-        QTRY_COMPARE(w.box(Box::txtOSDD)->text(), QString("120"));
+        SBC_TRY_COMPARE(w.box(Box::txtOSDD)->text(), QString("120"));
 
         w.form.SetFocus(Box::txtBufferStroke);
         ServerKeys::Type("2");
-        QTRY_COMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
+        SBC_TRY_COMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
         ServerKeys::Key("Tab");
-        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
         w.WaitActive();
         QCOMPARE(w.focusName(), QString("txtBufferStroke"));
         ServerKeys::Type("2.5");
-        QTRY_COMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
+        SBC_TRY_COMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
 
         ServerKeys::Key("Return"); // Calculate, with most entries missing
-        QTRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
+        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
         w.WaitActive();
         w.Screenshot("after-server-keys");
         QCOMPARE(w.focusName(), QString("txtBufferStroke"));

@@ -4,7 +4,6 @@
 
 #include "print_commands.h"
 #include "recording_print.h"
-#include "report_lines.h"
 #include "sample_elevator.h"
 
 #include <gmock/gmock.h>
@@ -120,7 +119,7 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
         form.Fill(c.box, c.text);
         PrintData();
         const std::vector<std::string> texts = PrintedTexts();
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), c.line), 2) << BoxName(c.box) << " \"" << c.text << '"';
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), c.line), 2) << NameOf(c.box) << " \"" << c.text << '"';
     }
 }
 
@@ -143,7 +142,7 @@ TEST_F(PrintCommand, EveryLineIsPrintedInItsOwnSizeAndWeight)
         print.recorder.printed.clear();
         form.plungerYes = plungerYes;
         PrintData();
-        EXPECT_EQ(PrintedTexts(), Texts(BuildDataReport(form, CountsOf(2, 1))));
+        EXPECT_EQ(PrintedTexts(), SampleReport(plungerYes));
         const std::vector<ReportLine>& printed = print.recorder.printed;
         for (std::size_t i = 0; i < printed.size(); ++i) {
             const bool bold = (i >= 2 && i <= 8) || printed[i].text == "                             Metric";

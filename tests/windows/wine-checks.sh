@@ -11,7 +11,7 @@
 #   wine-checks.sh signed CPACK_CONFIG    built signed, verified, installed
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/deps.sh" # wait_for
-product="Spring Buffer Reaction Calculator"
+product=$SBC_PRODUCT_NAME # the test's environment
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 tmp=$(mktemp -d)
 pid='' at_exit=''
