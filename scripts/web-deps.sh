@@ -99,8 +99,10 @@ in_web_root() {
   # through env.
   local vars=(PATH=/usr/local/bin:/usr/bin:/bin "HOME=$HOME" LANG=C.UTF-8 "EMSDK=$EMSDK"
               "TERM=${TERM:-dumb}" SBC_IN_WEB_ROOT=1)
-  [ -z "${CMAKE_BUILD_PARALLEL_LEVEL:-}" ] || vars+=("CMAKE_BUILD_PARALLEL_LEVEL=$CMAKE_BUILD_PARALLEL_LEVEL")
-  [ -z "${SBC_WEB_CHROMIUM_FLAGS:-}" ] || vars+=("SBC_WEB_CHROMIUM_FLAGS=$SBC_WEB_CHROMIUM_FLAGS")
+  local var
+  for var in CMAKE_BUILD_PARALLEL_LEVEL CTEST_PARALLEL_LEVEL SBC_WEB_CACHE SBC_WEB_CHROMIUM_FLAGS; do
+    [ -z "${!var:-}" ] || vars+=("$var=${!var}")
+  done
   as_root unshare --mount --propagation private bash -ec '
     root=$1 work=$2 user=$3 group=$4 home=$5; shift 5
     mount -t proc proc "$root/proc"
@@ -121,32 +123,25 @@ in_web_root() {
     env -i "${vars[@]}" "$@"
 }
 
+# Fetches qt6-base's source package, version $1: from this machine's archive
+# on Debian 13, else from the root, which holds it.
+web_qt_source() {
+  if web_native; then
+    debian_qt_source "$1"
+  else
+    cp "$WEB_ROOT"/usr/src/qt6-base/* .
+  fi
+}
+
 # Sets WEB_QT to the prefix of Qt for WebAssembly, building it when the cache
 # lacks it (about 15 minutes on two cores).
 ensure_web_qt() {
-  local version key work log
+  local version key
   version=$(in_web_root dpkg-query -W -f='${Version}' qt6-base-dev)
   key=$(web_digest "$version" "${WEB_QT_OPTIONS[@]}" "${WEB_QT_CMAKE_ARGS[@]}")
   WEB_QT="$WEB_CACHE/qt-wasm-${version%%+*}-$key"
-  log="$WEB_CACHE/qt-wasm-$key.log"
-  if [ ! -f "$WEB_QT/.complete" ]; then
-    echo "Building Qt $version for WebAssembly into $WEB_QT (log: $log)"
-    work="$WEB_CACHE/work-qt-wasm-$key"
-    rm -rf "$work" "$WEB_QT" "$log"
-    mkdir -p "$work/build"
-    if web_native; then
-      ensure_deb_src
-      (cd "$work" && logged "$log" apt-get source -q --download-only "qt6-base=$version")
-    else
-      cp "$WEB_ROOT"/usr/src/qt6-base/* "$work/"
-    fi
-    logged "$log" in_web_root dpkg-source -x "$(ls "$work"/qt6-base_*.dsc)" "$work/src"
-    (cd "$work/build" &&
-      logged "$log" in_web_root "$work/src/configure" -prefix "$WEB_QT" "${WEB_QT_OPTIONS[@]}" -- "${WEB_QT_CMAKE_ARGS[@]}" &&
-      logged "$log" in_web_root cmake --build . --parallel "$(nproc)" &&
-      logged "$log" in_web_root cmake --install .)
-    touch "$WEB_QT/.complete"
-    rm -rf "$work"
-  fi
+  [ -f "$WEB_QT/.complete" ] ||
+    build_qt "$WEB_CACHE/qt-wasm-$key.log" "$WEB_QT" "$version" web_qt_source in_web_root \
+      "${WEB_QT_OPTIONS[@]}" -- "${WEB_QT_CMAKE_ARGS[@]}"
   ln -sfn "${WEB_QT##*/}" "$WEB_CACHE/qt"
 }
