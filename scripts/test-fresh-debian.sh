@@ -34,10 +34,7 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 skip=77
 
-if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
-  echo "fresh Debian: skipped, already inside a fresh root"
-  exit $skip
-fi
+[ -z "${SBC_IN_FRESH_ROOT:-}" ] || { echo "fresh Debian: skipped, already inside a fresh root"; exit $skip; }
 source scripts/deps.sh
 # mmdebstrap and chroot need root: a desktop user's run goes through sudo,
 # its logs handed back to the user at the end.
@@ -53,10 +50,8 @@ command -v mmdebstrap >/dev/null || { echo "fresh Debian: skipped, mmdebstrap is
 mirror=${FRESH_DEBIAN_MIRROR:-$(apt-get indextargets --format '$(REPO_URI)' | grep -v security | head -n1)}
 mirror=${mirror:-http://deb.debian.org/debian/}
 releases=(${FRESH_DEBIAN_RELEASES:-trixie bookworm})
-if ! wget -q -T 20 -t 2 -O /dev/null "${mirror%/}/dists/${releases[0]}/InRelease"; then
-  echo "fresh Debian: skipped, the Debian archive $mirror cannot be reached"
-  exit $skip
-fi
+wget -q -T 20 -t 2 -O /dev/null "${mirror%/}/dists/${releases[0]}/InRelease" ||
+  { echo "fresh Debian: skipped, the Debian archive $mirror cannot be reached"; exit $skip; }
 product=${SBC_PRODUCT_NAME:-Spring Buffer Reaction Calculator}
 logs=$repo/build-fresh-debian
 rm -rf "$logs"
@@ -105,11 +100,7 @@ fail() {
 }
 
 # kill -0 holds for a zombie too, so read the process state.
-running() {
-  local state
-  state=$(awk '$1 == "State:" { print $2 }' "/proc/$1/status" 2>/dev/null)
-  [ -n "$state" ] && [ "$state" != Z ]
-}
+running() { [[ "$(awk '$1 == "State:" { print $2 }' "/proc/$1/status" 2>/dev/null)" =~ ^[^Z] ]]; }
 
 try_release() {
   local release=$1 log=$logs/$1 start uid display xvfb_pid run_pid pid owned m root_s window_s test_s
@@ -199,11 +190,8 @@ try_release() {
       cd "$(mktemp -d)" && apt-get source -q --download-only qt6-base && ls qt6-base_*.dsc' > "$log/deb-src.log" 2>&1 < /dev/null \
     || fail "$log/deb-src.log" "the deb-src step or apt-get source failed"
 
-  if [[ " ${FRESH_DEBIAN_TEST_RELEASES:-trixie} " != *" $release "* ]]; then
-    echo "fresh Debian: $release passed (root ${root_s}s, run.sh to window ${window_s}s; test.sh not run here)"
-    remove_root
-    return
-  fi
+  [[ " ${FRESH_DEBIAN_TEST_RELEASES:-trixie} " == *" $release "* ]] ||
+    { echo "fresh Debian: $release passed (root ${root_s}s, run.sh to window ${window_s}s; no test.sh here)"; remove_root; return; }
   echo "fresh Debian: $release: bash scripts/test.sh"
   start=$SECONDS
   "${in_root[@]}" bash -c 'cd /root/sbc && exec bash scripts/test.sh' > "$log/test.log" 2>&1 < /dev/null \

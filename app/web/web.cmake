@@ -41,3 +41,8 @@ add_custom_target(sbc_web_site ALL
   DEPENDS spring-buffer-calculator ${CMAKE_CURRENT_LIST_DIR}/web_site.cmake
   COMMENT "Making the web page's folder and ZIP"
   VERBATIM)
+
+# The page's checks in headless Chromium.
+if(BUILD_TESTING)
+  add_subdirectory(${PROJECT_SOURCE_DIR}/tests/web ${PROJECT_BINARY_DIR}/tests/web)
+endif()
