@@ -14,14 +14,18 @@ ensure_web_root
 ensure_web_qt
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 
-# The icons are drawn by the program's own icon code, built for the system
-# the build runs on, at the sizes a home screen shows.
-host=build-web/host
+# The icons are drawn by the program's own icon code at the sizes a home
+# screen shows: built for the system the build runs on, or taken from
+# SBC_HOST_BUILD, a configured Linux build of this machine, run outside the
+# root (the test command gives its offscreen stage's build).
+host=${SBC_HOST_BUILD:-build-web/host}
+in_host=(in_web_root)
+[ -z "${SBC_HOST_BUILD:-}" ] || in_host=(env)
 mkdir -p build-web
 [ -f "$host/CMakeCache.txt" ] ||
-  in_web_root cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-in_web_root cmake --build "$host" --target sbc_export_icon
-in_web_root env QT_QPA_PLATFORM=offscreen "$host/packaging/sbc_export_icon" build-web/icons spring-buffer-calculator 192 512
+  "${in_host[@]}" cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+"${in_host[@]}" cmake --build "$host" --target sbc_export_icon
+"${in_host[@]}" env QT_QPA_PLATFORM=offscreen "$host/packaging/sbc_export_icon" build-web/icons spring-buffer-calculator 192 512
 
 in_web_root cmake --workflow --preset "${1:-web-package}"
 realpath build-web/spring-buffer-calculator-web.zip

@@ -45,10 +45,11 @@ stage wayland
 if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
   echo "=== windows, web: skipped inside the fresh Debian root"
 else
+  # Both draw their icons with the offscreen stage's build.
   echo "=== windows (${SECONDS}s in)"
-  bash scripts/package-windows.sh windows
+  SBC_HOST_BUILD=build bash scripts/package-windows.sh windows
   echo "=== web (${SECONDS}s in)"
-  bash scripts/package-web.sh web
+  SBC_HOST_BUILD=build bash scripts/package-web.sh web
 fi
 # The fresh root needs root: on a terminal, sudo may ask for the password now.
 [ "$(id -u)" -eq 0 ] || have_root || true
