@@ -1,7 +1,7 @@
 # The Windows program: its icon, version and manifest, and beside it the Qt
 # and MinGW libraries it loads. A Qt built from source has no windeployqt,
 # so the libraries are named here: the four Qt modules, the windows platform
-# plugin and the native (windowsvista) style.
+# plugin and the native style (windowsvista; modernwindows from Qt 6.7 on).
 set(SBC_WINDOWS_ICON "" CACHE FILEPATH
   "The program's icon as an .ico file, drawn by the Linux build's icon tool (scripts/package-windows.sh makes it)")
 if(SBC_WINDOWS_ICON)
@@ -20,9 +20,10 @@ foreach(module Core Gui Widgets PrintSupport)
   list(APPEND sbc_beside_program $<TARGET_FILE_NAME:Qt6::${module}>)
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+set(sbc_style $<IF:$<TARGET_EXISTS:Qt6::QModernWindowsStylePlugin>,Qt6::QModernWindowsStylePlugin,Qt6::QWindowsVistaStylePlugin>)
+install(FILES $<TARGET_FILE:${sbc_style}> DESTINATION styles)
 list(APPEND sbc_beside_program platforms/$<TARGET_FILE_NAME:Qt6::QWindowsIntegrationPlugin>
-  styles/$<TARGET_FILE_NAME:Qt6::QWindowsVistaStylePlugin>)
+  styles/$<TARGET_FILE_NAME:${sbc_style}>)
 # MinGW's run-time DLLs, which scripts/windows-deps.sh sets beside Qt's.
 if(MINGW)
   file(GLOB sbc_mingw_runtime ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}/lib*.dll)
