@@ -25,11 +25,11 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 
 void ApplyDesignLook()
 {
-    // The design's font is Windows' own and not on Linux desktops; where it
-    // is missing, Liberation Sans has the same metrics, while the usual
-    // fallback (DejaVu) is wider and clips the captions. The report's font is
-    // mapped by the print layer.
-    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    // The design's font is Windows' bitmap face, which the window passes over
+    // for an outline face of the same metrics: Windows' own Microsoft Sans
+    // Serif, else Liberation Sans. The usual fallback (DejaVu) is wider and
+    // clips the captions. The report's font is mapped by the print layer.
+    QFont::insertSubstitutions("MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans"});
     // The menus and message boxes take the system's font, on Windows the
     // dialog alias "MS Shell Dlg" (2), which Windows maps to Tahoma. Where no
     // face answers to it (Wine without Windows' own fonts), Qt would take the

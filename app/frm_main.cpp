@@ -43,6 +43,10 @@ QFont DesignFont(double points)
     QFont font("MS Sans Serif");
     font.setPointSizeF(points);
     font.setBold(true);
+    // Outlines only: the design's face is a bitmap face on Windows (and
+    // Wine), which does not scale with the screen and whose bold Qt makes by
+    // widening it, past the captions' room. Its outline twins stand in.
+    font.setStyleStrategy(QFont::ForceOutline);
     return font;
 }
 
