@@ -2,11 +2,16 @@
 
 #include "control_table.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QFont>
 #include <QFontDatabase>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMainWindow>
-#include <QStyle>
+#include <QScreen>
+#include <QTimer>
 
 #include <emscripten/val.h>
 
@@ -23,7 +28,33 @@ using emscripten::val;
 // adds it to the client area's.
 constexpr int kMenuBarPixels = 24;
 
-double ViewportSide(const char* side) { return val::global("window")[side].as<double>(); }
+double Viewport(const char* side) { return val::global("window")[side].as<double>(); }
+
+void Centre(QMainWindow& window)
+{
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(window.screen()->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+// In a page, Qt activates a text-input box (the Elevator ID box) before it
+// shows it, and the focus ends on its default button: what the user types
+// would be lost, and a blank would press the button. The text field takes
+// the focus once the box is up, as on the desktop.
+class TextFieldFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QInputDialog*>(object))
+                if (auto* field = box->findChild<QLineEdit*>())
+                    QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        return false;
+    }
+};
 
 } // namespace
 
@@ -31,29 +62,41 @@ void FitDesignToViewport()
 {
     const double width = double(kClientWidthTwips) / kTwipsPerPixel;
     const double height = double(kClientHeightTwips) / kTwipsPerPixel + kMenuBarPixels;
-    const double scale = std::min({1.0, ViewportSide("innerWidth") / width, ViewportSide("innerHeight") / height});
-    if (scale < 1.0)
+    double across = Viewport("innerWidth"), down = Viewport("innerHeight");
+    // A tablet or phone is turned while the page is open: the window must
+    // fit both ways from the start, as the scale is set once.
+    if (val::global("navigator")["maxTouchPoints"].as<int>() > 0)
+        across = down = std::min(across, down);
+    const double scale = std::min({1.0, across / width, down / height});
+    if (scale < 1.0) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 4));
+        // The boxes' title bars are the page's own, drawn in its text: scaled alike.
+        val::global("document").call<val>("getElementById", val("screen"))["style"].set(
+            "fontSize", std::to_string(12 * scale) + "px");
+    }
 }
 
 void AddPageFonts()
 {
     for (const QString& file : QDir(QStringLiteral(":/fonts/page")).entryList(QDir::Files))
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/page/") + file);
+    // The menus and message boxes take the system's font, which a page has
+    // not: Liberation Sans at the size of Windows' dialog font.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 }
 
 void ShowOnPage(QMainWindow& window)
 {
-    // Qt shows a page's window full screen, filling the element that holds
-    // it: that element takes the window's own size, in CSS pixels.
-    const QSize size = window.sizeHint();
-    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                             : 1.0;
-    const val fit = val::global("sbcWindowSize");
-    if (!fit.isUndefined())
-        fit(size.width() * scale, size.height() * scale);
-    window.showFullScreen();
+    // The page is the screen: the window shows at its design size, without
+    // a frame (the browser's tab has the title), centred, and stays centred
+    // when the device turns. Message boxes centre on it and have the whole
+    // page to open on.
+    // (In a page Qt shows a main window full screen unless told otherwise.)
+    window.setWindowFlag(Qt::FramelessWindowHint);
+    window.showNormal();
+    Centre(window);
+    QObject::connect(window.screen(), &QScreen::availableGeometryChanged, &window, [&window] { Centre(window); });
+    qApp->installEventFilter(new TextFieldFocus(qApp));
 }
 
 } // namespace sbc

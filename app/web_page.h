@@ -13,11 +13,11 @@ namespace sbc {
 void FitDesignToViewport();
 
 // The design's faces, Liberation Sans and Liberation Mono, which the page
-// ships, as a Linux desktop has them.
+// ships, as a Linux desktop has them; Liberation Sans is the system's font.
 void AddPageFonts();
 
-// Shows the window at its design size, centred in the page, and tells the
-// page that it is ready.
+// Shows the window at its design size, centred in the page; from then on a
+// text-input box that opens has its text field focused, as on the desktop.
 void ShowOnPage(QMainWindow& window);
 
 } // namespace sbc

@@ -106,11 +106,20 @@ class Browser:
         self.watch(self.page)
         self.call("Page.enable", session=self.page)
         self.call("Runtime.enable", session=self.page)
-        self.call("Emulation.setDeviceMetricsOverride", session=self.page, width=width, height=height,
-                  deviceScaleFactor=1, mobile=mobile)
+        self.width, self.height, self.mobile = width, height, mobile
+        self.set_viewport()
         if touch:
             self.call("Emulation.setTouchEmulationEnabled", session=self.page, enabled=True, maxTouchPoints=5)
-        self.width, self.height = width, height
+
+    def set_viewport(self):
+        self.call("Emulation.setDeviceMetricsOverride", session=self.page, width=self.width, height=self.height,
+                  deviceScaleFactor=1, mobile=self.mobile)
+
+    def turn(self):
+        """The device turned the other way: the viewport's sides swapped."""
+        self.width, self.height = self.height, self.width
+        self.set_viewport()
+        self.pump(0.5)
 
     def close(self):
         try:
@@ -217,10 +226,12 @@ class Browser:
             except Failure:
                 pass  # a target that has gone
 
-    def screen_rect(self):
-        """The window's element on the page: x, y, width, height in CSS pixels."""
-        return self.evaluate("(() => { const r = document.getElementById('screen').getBoundingClientRect();"
-                             " return [r.x, r.y, r.width, r.height]; })()")
+    def window_rects(self):
+        """Qt's windows on the page, the program's own first, then its open
+        boxes: x, y, width, height of each, in CSS pixels."""
+        return self.evaluate("[...document.getElementById('screen').firstElementChild.shadowRoot"
+                             ".querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none')"
+                             ".map(w => w.getBoundingClientRect()).map(r => [r.x, r.y, r.width, r.height])")
 
     def screenshot(self, name, session=None):
         data = self.call("Page.captureScreenshot", session=session or self.page, format="png")["data"]
@@ -351,7 +362,7 @@ class Page:
     def __init__(self, browser, site, touch=False):
         self.b, self.site, self.touch = browser, site, touch
         self.ready_ms = browser.open(site.origin + "/")
-        self.rect = browser.screen_rect()
+        self.rect = browser.window_rects()[0]
         self.scale = self.rect[2] / DESIGN_WIDTH
         self.menu_bar = self.rect[3] / self.scale - CLIENT_HEIGHT
 
@@ -392,14 +403,8 @@ class Page:
         before = set(self.b.targets)
         self.b.key(shortcut, modifiers=2)  # Ctrl
         if identification is not None:
+            # The box's text field has the focus: typing goes straight there.
             self.windows(2)
-            # The box's text field, tapped or clicked first: the browser's
-            # focus stays with the window below until then.
-            x, y, width, height = self.b.evaluate(
-                "(() => { const r = [...document.getElementById('screen').firstElementChild.shadowRoot"
-                ".querySelectorAll('.qt-window')].pop().getBoundingClientRect();"
-                " return [r.x, r.y, r.width, r.height]; })()")
-            (self.b.tap if self.touch else self.b.click)(x + width / 2, y + height * 0.55)
             self.b.type(identification)
             self.answer_box()
         tab = self.b.new_tab(before)
