@@ -38,7 +38,7 @@ qtest() { wine "$1" -o "$(zpath "$tmp/results.txt"),txt" && rc=0 || rc=$?; cat "
 # The first worked example's Print Data and Print Form, as the desktop test
 # prints them through Windows' Print dialog onto the Keeper queue. Wine's
 # PostScript driver draws text as glyphs, so the pages are rendered at 400 dpi,
-# smoothed (unsmoothed, Debian 13's Tesseract reads "example" as "examplle"),
+# the text smoothed (unsmoothed, Debian 13's Tesseract reads "example" as "examplle"),
 # and read by OCR: each line of the report, in order, digits and signs as
 # printed, letters without case and blanks not at all (OCR reads Liberation
 # Mono's "l" as "L"; the Linux print test checks the columns); the pages
@@ -47,7 +47,7 @@ completed_jobs() { [ "$(lpstat -W completed -o Keeper | wc -l)" -ge "$1" ]; }
 pages_of() { grep -c '^%%Page: ' "$1"; }
 comparable() { sed -E 's/[[:space:]]+//g' | tr '[:upper:]' '[:lower:]' | sed '/^$/d'; }
 read_back() {
-  gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pnggray -r400 -dGraphicsAlphaBits=4 -sOutputFile="$tmp/page-%d.png" "$1"
+  gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pnggray -r400 -dTextAlphaBits=4 -sOutputFile="$tmp/page-%d.png" "$1"
   for page in $(seq "$(pages_of "$1")"); do tesseract "$tmp/page-$page.png" - --psm 6 2>/dev/null; done | comparable
 }
 print() {
