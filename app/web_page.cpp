@@ -16,7 +16,6 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <string>
 
 namespace sbc {
 
@@ -70,9 +69,9 @@ void FitDesignToViewport()
     const double scale = std::min({1.0, across / width, down / height});
     if (scale < 1.0) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 4));
-        // The boxes' title bars are the page's own, drawn in its text: scaled alike.
-        val::global("document").call<val>("getElementById", val("screen"))["style"].set(
-            "fontSize", std::to_string(12 * scale) + "px");
+        // The boxes' title bars are the page's own, in its text: scaled alike.
+        val::global("document").call<val>("getElementById", val("screen"))["style"].call<void>(
+            "setProperty", val("--scale"), val(scale));
     }
 }
 
