@@ -234,6 +234,10 @@ class Browser:
                              ".map(w => w.getBoundingClientRect()).map(r => [r.x, r.y, r.width, r.height])")
 
     def screenshot(self, name, session=None):
+        # A tab behind another (the calculator behind its printout's) may
+        # draw no frame to capture: it is brought to the front first, as
+        # the user would.
+        self.call("Page.bringToFront", session=session or self.page)
         data = self.call("Page.captureScreenshot", session=session or self.page, format="png")["data"]
         if SCREENSHOTS:
             os.makedirs(SCREENSHOTS, exist_ok=True)
