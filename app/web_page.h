@@ -8,8 +8,8 @@ namespace sbc {
 
 // Before the QApplication exists: where the browser's viewport is smaller
 // than the window's design size, scales the whole window down to fit, so it
-// is never cut off or scrolled. Taps land where they are drawn, since Qt
-// itself does the scaling.
+// is never cut off or scrolled; on a touch screen, whichever way the device
+// is held. Taps land where they are drawn, since Qt itself does the scaling.
 void FitDesignToViewport();
 
 // The design's faces, Liberation Sans and Liberation Mono, which the page
