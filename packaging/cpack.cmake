@@ -1,4 +1,5 @@
-# The installable package: `cpack -G DEB` in the build folder makes the .deb.
+# What every package says of the program; the Debian package's own fields
+# (`cpack -G DEB` in the build folder makes the .deb).
 set(CPACK_PACKAGE_NAME spring-buffer-calculator)
 set(CPACK_PACKAGE_VENDOR "Spring Buffer Calculator developers")
 set(CPACK_PACKAGE_CONTACT "Spring Buffer Calculator developers <maintainers@example.org>")
@@ -13,11 +14,6 @@ printed.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Spring Buffer Calculator")
 set(CPACK_STRIP_FILES ON)
 
-if(WIN32)
-  include(${CMAKE_CURRENT_LIST_DIR}/windows/cpack.cmake)
-elseif(UNIX AND NOT APPLE)
-  set(CPACK_GENERATOR DEB)
-endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
@@ -29,5 +25,3 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # offers no print-to-file), and Qt's platform plugin for native Wayland
 # sessions; without it Qt falls back to X11 through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "printer-driver-cups-pdf, qt6-wayland")
-
-include(CPack)

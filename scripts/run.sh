@@ -14,13 +14,13 @@ if [ "$(id -u)" -eq 0 ] && [ "${SUDO_USER:-root}" != root ]; then
   exit 1
 fi
 
-# build/ may hold the test command's cache, warnings as errors included.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSBC_WARNINGS_AS_ERRORS=OFF
-cmake --build build -j"$(nproc)"
+# The release preset's build (build-release/), which no test preset uses.
+cmake --preset release >/dev/null
+cmake --build --preset release --target spring-buffer-calculator -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "Built build/app/spring-buffer-calculator, but this machine has no display to open its window on." >&2
-  echo "Run it from a desktop session, or under a virtual one: xvfb-run build/app/spring-buffer-calculator" >&2
+  echo "Built build-release/spring-buffer-calculator, but this machine has no display to open its window on." >&2
+  echo "Run it from a desktop session, or under a virtual one: xvfb-run build-release/spring-buffer-calculator" >&2
   exit 2
 fi
-exec build/app/spring-buffer-calculator
+exec build-release/spring-buffer-calculator

@@ -169,7 +169,7 @@ try_release() {
     sleep 1
   done
   window_s=$((SECONDS - start))
-  [ "$(readlink "/proc/$pid/exe")" = "$root/home/desk/sbc/build/app/spring-buffer-calculator" ] \
+  [ "$(readlink "/proc/$pid/exe")" = "$root/home/desk/sbc/build-release/spring-buffer-calculator" ] \
     && awk -v u="$uid" '$1 == "Uid:" && $2 == u && $3 == u && $4 == u && $5 == u { ok = 1 } END { exit !ok }' "/proc/$pid/status" \
     || fail "$log/run.log" "the window is not desk's own build of the program run as desk"
   # Up, and it stays up.
@@ -186,7 +186,7 @@ try_release() {
   echo "fresh Debian: $release: desk's window was up after ${window_s}s (installs and build included), run as desk; no root-owned file in the checkout"
 
   echo "fresh Debian: $release: the Windows set-up's deb-src entries and apt-get source qt6-base"
-  "${in_root[@]}" bash -c 'cd /root/sbc && source scripts/deps.sh && source scripts/windows-deps.sh && ensure_deb_src &&
+  "${in_root[@]}" bash -c 'cd /root/sbc && source scripts/deps.sh && source scripts/qt-from-source.sh && ensure_deb_src &&
       cd "$(mktemp -d)" && apt-get source -q --download-only qt6-base && ls qt6-base_*.dsc' > "$log/deb-src.log" 2>&1 < /dev/null \
     || fail "$log/deb-src.log" "the deb-src step or apt-get source failed"
 

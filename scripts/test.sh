@@ -15,8 +15,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-source scripts/windows-deps.sh
-source scripts/web-deps.sh
+source windows/deps.sh
+source web/deps.sh
 # Inside the fresh Debian root the Windows and web stages are skipped:
 # building Qt for Windows and for WebAssembly a second time there would not
 # fit the time; the stages outside the root run them.
@@ -47,9 +47,9 @@ if [ -n "${SBC_IN_FRESH_ROOT:-}" ]; then
 else
   # Both draw their icons with the offscreen stage's build.
   echo "=== windows (${SECONDS}s in)"
-  SBC_HOST_BUILD=build bash scripts/package-windows.sh windows
+  SBC_HOST_BUILD=build bash windows/package.sh windows
   echo "=== web (${SECONDS}s in)"
-  SBC_HOST_BUILD=build bash scripts/package-web.sh web
+  SBC_HOST_BUILD=build bash web/package.sh web
 fi
 # The fresh root needs root: on a terminal, sudo may ask for the password now.
 [ "$(id -u)" -eq 0 ] || have_root || true

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows stage's checks under Wine, one for each ctest test in
-# tests/windows/CMakeLists.txt, which gives the X display (with-x11.sh) and
+# CMakeLists.txt beside it, which gives the X display (with-x11.sh) and
 # the CUPS queue (with-cups.sh); the test preset gives the Wine prefix.
 #   wine-checks.sh qtest PROGRAM          a Qt Test program's results
 #   wine-checks.sh print PROGRAM          the worked example printed, read back

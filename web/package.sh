@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Makes the web page from Debian 13's packages: sets up what is missing
-# (scripts/web-deps.sh: on Debian 12, a Debian 13 root), builds Qt for
+# (deps.sh beside this: on Debian 12, a Debian 13 root), builds Qt for
 # WebAssembly when the cache lacks it, draws the page's icons, then runs a
-# workflow of CMakePresets-web.json: by default web-package (the page's
-# folder build-web/site and its ZIP), or the one named, e.g. web (the same,
-# then every check in headless Chromium). Prints the ZIP's path last.
+# workflow of the web presets (CMakePresets.json beside this): by default
+# web-package (the page's folder build-web/site and its ZIP), or the one
+# named, e.g. web (the same, then every check in headless Chromium). Prints the ZIP's path last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-source scripts/windows-deps.sh
-source scripts/web-deps.sh
+source web/deps.sh
 ensure_web_root
 ensure_web_qt
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}

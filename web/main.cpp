@@ -2,8 +2,8 @@
 // printing to PDF files that the browser shows.
 #include "frm_main.h"
 #include "start_up.h"
-#include "web_page.h"
-#include "web_printer.h"
+#include "page.h"
+#include "page_printer.h"
 
 #include <QApplication>
 

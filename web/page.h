@@ -1,6 +1,6 @@
 #pragma once
 // The window in a web page: its size on the page, the faces that come with
-// the page, and how it is shown. main() in web_main.cpp calls these in turn.
+// the page, and how it is shown. main() in main.cpp calls these in turn.
 
 class QMainWindow;
 

@@ -1,4 +1,4 @@
-# The toolchain of the Qt for WebAssembly that scripts/web-deps.sh builds
+# The toolchain of the Qt for WebAssembly that web/deps.sh builds
 # into its cache, SBC_WEB_CACHE or else ~/.cache/spring-buffer-calculator-web,
 # where the link qt names the current build.
 set(sbc_web_cache "$ENV{HOME}/.cache/spring-buffer-calculator-web")

@@ -1,4 +1,4 @@
-#include "web_page.h"
+#include "page.h"
 
 #include "control_table.h"
 

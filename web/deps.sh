@@ -1,7 +1,7 @@
 # Qt for WebAssembly, built from Debian 13's own qt6-base source with Debian
 # 13's emscripten, and the tools the web page's checks use (Chromium, the
-# DevTools protocol client, pdftotext). Sourced after deps.sh and
-# windows-deps.sh, from the project's root.
+# DevTools protocol client, pdftotext). Sourced after scripts/deps.sh, from
+# the project's root.
 #
 # Debian 12's emscripten is too old for Qt's WebAssembly build: there, the
 # set-up makes a Debian 13 root with mmdebstrap and every web step runs
@@ -10,7 +10,8 @@
 # Qt and the root are built once into a cache outside the checkout
 # (SBC_WEB_CACHE, default ~/.cache/spring-buffer-calculator-web), in folders
 # named by version and a digest of their options; the link qt there names the
-# current Qt, for CMakePresets-web.json.
+# current Qt, for the web preset's toolchain (cached-qt-toolchain.cmake).
+source scripts/qt-from-source.sh
 WEB_CACHE=${SBC_WEB_CACHE:-$HOME/.cache/spring-buffer-calculator-web}
 WEB_SUITE=trixie
 # g++ and libgl-dev for the host build that draws the page's icons.
@@ -31,10 +32,9 @@ WEB_QT_OPTIONS=(-release -static -platform wasm-emscripten -qt-host-path /usr
 # multiarch folder.
 WEB_QT_CMAKE_ARGS=(-G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
 
-# Qt's build and the program's look for emscripten here.
+# Qt's build and the program's look for emscripten here; the web presets
+# run with it through web/package.sh.
 export EMSDK=/usr/share/emscripten
-
-web_digest() { printf '%s\n' "$@" | sha256sum | cut -c1-10; }
 
 # True when this Debian's emscripten is new enough to build Qt 6.8 (Debian
 # 13 on); testing and unstable have no VERSION_ID and count as new.
@@ -68,7 +68,7 @@ ensure_web_root() {
   command -v mmdebstrap >/dev/null || install_missing mmdebstrap
   local mirror key
   mirror=$(web_mirror)
-  key=$(web_digest "$WEB_SUITE" "$mirror" "${WEB_PACKAGES[@]}")
+  key=$(cache_digest /dev/null "$WEB_SUITE" "$mirror" "${WEB_PACKAGES[@]}")
   WEB_ROOT="$WEB_CACHE/root-$WEB_SUITE-$key"
   [ -f "$WEB_ROOT/.complete" ] && return
   echo "Making a Debian 13 root for the web build in $WEB_ROOT"
@@ -138,7 +138,7 @@ web_qt_source() {
 ensure_web_qt() {
   local version key
   version=$(in_web_root dpkg-query -W -f='${Version}' qt6-base-dev)
-  key=$(web_digest "$version" "${WEB_QT_OPTIONS[@]}" "${WEB_QT_CMAKE_ARGS[@]}")
+  key=$(cache_digest /dev/null "$version" "${WEB_QT_OPTIONS[@]}" "${WEB_QT_CMAKE_ARGS[@]}")
   WEB_QT="$WEB_CACHE/qt-wasm-${version%%+*}-$key"
   [ -f "$WEB_QT/.complete" ] ||
     build_qt "$WEB_CACHE/qt-wasm-$key.log" "$WEB_QT" "$version" web_qt_source in_web_root \

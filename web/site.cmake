@@ -1,6 +1,6 @@
 # Makes the web page's folder SITE and its ZIP from the built PROGRAM (its
 # .js and .wasm, and Qt's qtloader.js beside them), the page's files in PAGE
-# and the icons in ICONS. Run as a script: cmake -DPAGE=… -P web_site.cmake.
+# and the icons in ICONS. Run as a script: cmake -DPAGE=… -P site.cmake.
 get_filename_component(built ${PROGRAM} DIRECTORY)
 get_filename_component(name ${PROGRAM} NAME_WE)
 file(REMOVE_RECURSE ${SITE})

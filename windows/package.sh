@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Makes the Windows program on Debian, from Debian's packages alone: installs
 # what is missing, builds Qt and GoogleTest for Windows when the cache lacks
-# them (scripts/windows-deps.sh), draws the icon, then runs a workflow of
+# them (deps.sh beside this), draws the icon, then runs a workflow of
 # CMakePresets.json: by default windows-package (the cross-build; the ZIP,
 # the NSIS installer and the MSI), or the one named, e.g. windows (the same,
 # then every check under Wine). Prints the packages' paths last. They are
-# signed when SBC_SIGN_PKCS12 names a certificate (packaging/windows/sign.cmake).
+# signed when SBC_SIGN_PKCS12 names a certificate (windows/sign.cmake).
 #   SBC_HOST_BUILD  a configured Linux build folder to draw the icon with
 #                   (default build-windows/host, configured when missing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-source scripts/windows-deps.sh
+source windows/deps.sh
 # A workflow named runs the checks too, under Wine.
 install_missing "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" ${1:+"${WINE_PACKAGES[@]}"}
 ensure_windows_qt

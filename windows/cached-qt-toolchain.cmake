@@ -1,5 +1,5 @@
 # The toolchain of the Qt for Windows, and the GoogleTest, that
-# scripts/windows-deps.sh builds into its cache, SBC_WINDOWS_CACHE or else
+# windows/deps.sh builds into its cache, SBC_WINDOWS_CACHE or else
 # ~/.cache/spring-buffer-calculator-windows, where the links qt and
 # googletest name the current builds.
 set(sbc_windows_cache "$ENV{HOME}/.cache/spring-buffer-calculator-windows")

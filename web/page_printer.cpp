@@ -1,4 +1,4 @@
-#include "web_printer.h"
+#include "page_printer.h"
 
 #include "qt_printer.h"
 
