@@ -1,21 +1,11 @@
 #include "number_text.h"
 
+#include "from_chars_fallback.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
-
-#ifdef __cpp_lib_to_chars
-namespace sbc {
-template <typename Float>
-std::from_chars_result FromChars(const char* first, const char* last, Float& value)
-{
-    return std::from_chars(first, last, value);
-}
-} // namespace sbc
-#else
-#include "web_from_chars.h"
-#endif
 
 namespace sbc {
 
