@@ -28,7 +28,7 @@ class QRadioButton;
 class QPushButton;
 class TextBox;
 namespace sbc {
-struct Standing;
+struct BoxState;
 }
 
 class frmMain : public QMainWindow, public sbc::FormPort {
@@ -91,7 +91,7 @@ private:
     void MetricFirst6Enabled();
     void MetricLast4Enabled();
     void ForEachEntryBox(sbc::UnitSystem selected,
-                         const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::Standing&)>& apply);
+                         const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::BoxState&)>& apply);
     void StandWhite(sbc::UnitSystem selected);
     void StandEnabled(sbc::UnitSystem selected, sbc::Group group);
     void SetCaptionColour(QRadioButton* option, const QColor& colour);

@@ -67,32 +67,32 @@ void frmMain::MetricLast4Enabled() { StandEnabled(UnitSystem::Metric, sbc::Group
 
 // The state table read over the boxes of the selected system first, then
 // over their twins.
-void frmMain::ForEachEntryBox(UnitSystem selected, const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::Standing&)>& apply)
+void frmMain::ForEachEntryBox(UnitSystem selected, const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::BoxState&)>& apply)
 {
     const bool plungerYes = PlungerYes();
     for (UnitSystem side : {selected, sbc::OtherSystem(selected)})
         for (const sbc::TwinPair& pair : sbc::kTwinPairs)
-            apply(pair, box(pair.BoxIn(side)), sbc::StandingOf(pair, side, selected, plungerYes));
+            apply(pair, box(pair.BoxIn(side)), sbc::BoxStateOf(pair, side, selected, plungerYes));
 }
 
 void frmMain::StandWhite(UnitSystem selected)
 {
-    ForEachEntryBox(selected, [](const sbc::TwinPair&, TextBox* entry, const sbc::Standing& standing) {
-        if (standing.white == sbc::WhiteSets::Visibility)
-            entry->setVisible(standing.shown);
+    ForEachEntryBox(selected, [](const sbc::TwinPair& pair, TextBox* entry, const sbc::BoxState& state) {
+        if (pair.IsCount())
+            entry->setVisible(state.shown);
         else
-            sbc::SetColour(entry, QPalette::Base, ColourOf(standing.background));
+            sbc::SetColour(entry, QPalette::Base, ColourOf(state.background));
     });
 }
 
 // The locked flag, then the tab stop, of the group's boxes.
 void frmMain::StandEnabled(UnitSystem selected, sbc::Group group)
 {
-    ForEachEntryBox(selected, [group](const sbc::TwinPair& pair, TextBox* entry, const sbc::Standing& standing) {
+    ForEachEntryBox(selected, [group](const sbc::TwinPair& pair, TextBox* entry, const sbc::BoxState& state) {
         if (pair.group != group)
             return;
-        entry->setLocked(standing.locked);
-        entry->setTabStop(standing.tabStop);
+        entry->setLocked(state.locked);
+        entry->setTabStop(state.tabStop);
     });
 }
 
@@ -117,7 +117,7 @@ void frmMain::ShowPlungerRows(bool yes)
             continue;
         label(sbc::kQuantityCaptions[sbc::Index(pair.quantity)].captionLabel)->setEnabled(yes);
         for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
-            box(pair.BoxIn(side))->setVisible(sbc::StandingOf(pair, side, selected, yes).shown);
+            box(pair.BoxIn(side))->setVisible(sbc::BoxStateOf(pair, side, selected, yes).shown);
     }
     for (UnitSystem side : {UnitSystem::Imperial, UnitSystem::Metric})
         for (const sbc::QuantityCaption& caption : sbc::kQuantityCaptions)
