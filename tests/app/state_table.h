@@ -36,7 +36,7 @@ inline const std::vector<StateRow>& StateTable()
 inline void CheckBox(const Window& w, Box b, QString code)
 {
     const QString where = QString("%1 as %2").arg(ToQString(NameOf(b)), code);
-    TextBox* box = w.box(b);
+    TextBox* box = w.ControlOf(b);
     const bool hidden = code.startsWith("Hidden") || code == "Unused";
     code.remove("Hidden");
     QVERIFY2(box->isHidden() == hidden, qPrintable(where));
@@ -59,22 +59,22 @@ inline void CheckState(const Window& w, int state)
     const bool imperial = state < 2;
     using enum Label;
     for (Label caption : {Label4, Label5, Label7, Label8})
-        QCOMPARE(w.label(caption)->isEnabled(), plungerYes);
+        QCOMPARE(w.ControlOf(caption)->isEnabled(), plungerYes);
     for (Label unit : {Label_0, Label_1, Label_2, Label_3, Label_4, Label_5})
-        QCOMPARE(w.label(unit)->isHidden(), !plungerYes);
-    QVERIFY(w.label(Label6)->isEnabled() && !w.label(Label6)->isHidden());
+        QCOMPARE(w.ControlOf(unit)->isHidden(), !plungerYes);
+    QVERIFY(w.ControlOf(Label6)->isEnabled() && !w.ControlOf(Label6)->isHidden());
     const QColor red(255, 0, 0), black(0, 0, 0);
-    QCOMPARE(w.option(Option::optImperial)->palette().color(QPalette::WindowText), imperial ? red : black);
-    QCOMPARE(w.option(Option::optMetric)->palette().color(QPalette::WindowText), imperial ? black : red);
-    QCOMPARE(w.option(Option::optImperial)->isChecked(), imperial);
-    QCOMPARE(w.option(Option::optPlungerYes)->isChecked(), plungerYes);
+    QCOMPARE(w.ControlOf(Option::optImperial)->palette().color(QPalette::WindowText), imperial ? red : black);
+    QCOMPARE(w.ControlOf(Option::optMetric)->palette().color(QPalette::WindowText), imperial ? black : red);
+    QCOMPARE(w.ControlOf(Option::optImperial)->isChecked(), imperial);
+    QCOMPARE(w.ControlOf(Option::optPlungerYes)->isChecked(), plungerYes);
     QCOMPARE(w.form->ImperialMode(), imperial);
 }
 
 // The index into the codes of StateRow from the options as they stand.
 inline int StateOf(const Window& w)
 {
-    return (w.option(Option::optImperial)->isChecked() ? 0 : 2) + (w.option(Option::optPlungerYes)->isChecked() ? 0 : 1);
+    return (w.ControlOf(Option::optImperial)->isChecked() ? 0 : 2) + (w.ControlOf(Option::optPlungerYes)->isChecked() ? 0 : 1);
 }
 
 } // namespace sbc::test
