@@ -43,8 +43,8 @@ void ApplyEnabled(const WindowControls& controls, UnitSystem selected, bool plun
     ForEachEntryBox(controls, selected, plungerYes, [group](const TwinPair& pair, TextBox* entry, const BoxState& state) {
         if (pair.group != group)
             return;
-        entry->setLocked(state.locked);
-        entry->setTabStop(state.tabStop);
+        entry->SetLocked(state.locked);
+        entry->SetTabStop(state.tabStop);
     });
 }
 

@@ -138,8 +138,8 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
                 // as a desktop text box does, beyond QLineEdit's default of 32767.
                 box->setMaxLength(id == Box::txtID ? 30 : 65535);
                 if (sbc::IsResultBox(id)) {
-                    box->setLocked(true);
-                    box->setTabStop(false);
+                    box->SetLocked(true);
+                    box->SetTabStop(false);
                     sbc::SetColour(box, QPalette::Base, sbc::colours::Yellow());
                 }
                 if (id == Box::txtBufferGood)
@@ -192,8 +192,8 @@ void frmMain::WireEvents()
             continue; // txtID and the results have no handlers
         TextBox* entry = ControlOf(id);
         connect(entry, &QLineEdit::textChanged, this, [this, id] { sbc::EntryChanged(*this, id); });
-        connect(entry, &TextBox::gotFocus, this, &frmMain::TextSelected);
-        connect(entry, &TextBox::lostFocus, this, [this, id] { sbc::EntryLeft(*this, id); });
+        connect(entry, &TextBox::GotFocus, this, &frmMain::TextSelected);
+        connect(entry, &TextBox::LostFocus, this, [this, id] { sbc::EntryLeft(*this, id); });
     }
 
     // An option's handler runs whenever it becomes selected, by the user or

@@ -35,7 +35,7 @@ public:
     void SetFocus(sbc::Box box) override;
     bool ImperialMode() const override { return imperialMode_; }
     bool PlungerYes() const override;
-    sbc::Dialogs& dialogs() override { return *dialogs_; }
+    sbc::Dialogs& ModalBoxes() override { return *dialogs_; }
 
     // The controls by their ids; the kind of the id gives the control's.
     TextBox* ControlOf(sbc::Box id) const { return controls_.boxes[id]; }

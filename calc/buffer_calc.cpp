@@ -183,7 +183,7 @@ void RunCalculation(FormPort& form, bool withPlunger, float (*reaction)(const En
         WriteOtherResults(form, own, ResultsOf(OtherSystem(system)));
         WriteVerdict(form, own, r, twoR);
     } catch (const CalcFailure&) {
-        form.dialogs().ShowMessage({"Did you make an entry in all the appropriate fields?",
+        form.ModalBoxes().ShowMessage({"Did you make an entry in all the appropriate fields?",
                                     "Buffer Reaction Calculator", MessageIcon::Question});
     }
 }

@@ -174,7 +174,7 @@ void EntryLeft(FormPort& form, Box box)
 void Buffer_Stroke_Msg(FormPort& form)
 {
     ClearAnswers(form);
-    form.dialogs().ShowMessage({"Buffer stroke is too short!", "Buffer Stroke", MessageIcon::None});
+    form.ModalBoxes().ShowMessage({"Buffer stroke is too short!", "Buffer Stroke", MessageIcon::None});
     const Box stroke = SelectedRules(form).stroke;
     form.SetText(stroke, "");
     form.SetFocus(stroke);
@@ -183,7 +183,7 @@ void Buffer_Stroke_Msg(FormPort& form)
 void ShowStrokeTable(FormPort& form)
 {
     const StrokeRules& rules = SelectedRules(form);
-    form.dialogs().ShowMessage({TableText(rules), std::string(rules.table.title), MessageIcon::None});
+    form.ModalBoxes().ShowMessage({TableText(rules), std::string(rules.table.title), MessageIcon::None});
 }
 
 } // namespace sbc

@@ -46,8 +46,8 @@ inline void CheckBox(const Window& w, Box b, QString code)
                                         : designBackground;
     QVERIFY2(box->palette().color(QPalette::Base) == expected, qPrintable(where));
     const bool open = code == "Entry" || code == "Count";
-    QVERIFY2(box->isLocked() == !open, qPrintable(where));
-    QVERIFY2(box->isTabStop() == open, qPrintable(where));
+    QVERIFY2(box->IsLocked() == !open, qPrintable(where));
+    QVERIFY2(box->IsTabStop() == open, qPrintable(where));
 }
 
 inline void CheckState(const Window& w, int state)

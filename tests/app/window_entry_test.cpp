@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(twinSeen, QStringList({twinWhileOpen}));
         QCOMPARE(w.ControlOf(box)->text(), QString());
         QCOMPARE(w.ControlOf(twin)->text(), QString("0"));
-        QCOMPARE(w.focusName(), ToQString(NameOf(box)));
+        QCOMPARE(w.FocusName(), ToQString(NameOf(box)));
         w.ClickBox(Box::txtRatedLoad);
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
     }
@@ -98,7 +98,7 @@ private slots:
         w.ClickBox(Box::txtRatedLoad);
         QVERIFY(w.dialogs.messages.empty());
         QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text(), strokes);
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
     }
 
     void losingTheWindowsActivationChecksNothing()
@@ -110,7 +110,7 @@ private slots:
         Window::ActivateOther(other);
         QVERIFY(w.dialogs.messages.empty());
         w.Activate();
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         QVERIFY(w.dialogs.messages.empty());
         QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString("2"));
     }
@@ -120,7 +120,7 @@ private slots:
         Window w;
         w.ClickBox(Box::txtOSDD);
         for (const auto& [box, text] : worked_example::kEntries) {
-            for (std::size_t tabs = 0; w.focusName() != ToQString(NameOf(box)); ++tabs) {
+            for (std::size_t tabs = 0; w.FocusName() != ToQString(NameOf(box)); ++tabs) {
                 QVERIFY2(tabs < kControlDesigns.size(), qPrintable("Tab never reaches " + ToQString(NameOf(box))));
                 w.Key(Qt::Key_Tab);
             }
@@ -132,7 +132,7 @@ private slots:
             QCOMPARE(w.ControlOf(box)->text(), QString(text));
             QCOMPARE(w.ControlOf(box)->cursorPosition(), 0); // a long result shows its first digits
         }
-        QCOMPARE(w.focusName(), QString("txtPlungerDiam")); // Enter moves no focus
+        QCOMPARE(w.FocusName(), QString("txtPlungerDiam")); // Enter moves no focus
 
         w.Type("7"); // any change empties the results
         for (Box b : kResultBoxes)

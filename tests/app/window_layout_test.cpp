@@ -41,7 +41,7 @@ private slots:
             QVERIFY(widget->font().family() == "MS Sans Serif" && widget->font().pointSizeF() == d.fontPoints && widget->font().bold());
         if (const Box* b = std::get_if<Box>(&d.id); b && IsResultBox(*b)) {
             QCOMPARE(window_->ControlOf(*b)->palette().color(QPalette::Base), QColor(255, 255, 0));
-            QVERIFY(window_->ControlOf(*b)->isLocked() && !window_->ControlOf(*b)->isTabStop());
+            QVERIFY(window_->ControlOf(*b)->IsLocked() && !window_->ControlOf(*b)->IsTabStop());
         }
     }
 
@@ -169,7 +169,7 @@ private slots:
         // The verdict's size is among the design's rows above.
         QCOMPARE(w.ControlOf(Box::txtBufferGood)->palette().color(QPalette::Text), QColor(255, 0, 0));
         w.ClickBox(Box::txtMinBufLoadRat);
-        QCOMPARE(w.focusName(), QString("txtMinBufLoadRat")); // locked, still takes the focus
+        QCOMPARE(w.FocusName(), QString("txtMinBufLoadRat")); // locked, still takes the focus
         w.Type("123");
         QCOMPARE(w.ControlOf(Box::txtMinBufLoadRat)->text(), QString());
     }

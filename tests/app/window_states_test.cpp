@@ -16,7 +16,7 @@ QStringList TabCycle(Window& w)
     QStringList seen;
     for (int i = 0; i < 20; ++i) {
         w.Key(Qt::Key_Tab);
-        seen << w.focusName();
+        seen << w.FocusName();
         if (seen.last() == "txtID")
             break;
     }
@@ -33,12 +33,12 @@ private slots:
     {
         Window w;
         CheckState(w, 0);
-        QCOMPARE(w.focusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
+        QCOMPARE(w.FocusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
         w.TypeInto(Box::txtWeightPlunger, "1200");
         w.TypeInto(Box::txtNumPlungers, "1");
         w.Click(w.ControlOf(Option::optPlungerNo));
         CheckState(w, 1);
-        QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
+        QCOMPARE(w.FocusName(), QString("txtOSDD")); // the speed box is empty
         w.Click(w.ControlOf(Option::optPlungerYes));
         CheckState(w, 0);
         QCOMPARE(w.ControlOf(Box::txtWeightPlunger)->text(), QString("1200"));
@@ -103,7 +103,7 @@ private slots:
             QVERIFY2(w.ControlOf(static_cast<Box>(i))->text().isEmpty(), NameOf(static_cast<Box>(i)).data());
         QCOMPARE(w.ControlOf(Box::txtID)->text(), QString("Car 4"));
         CheckState(w, state);
-        QCOMPARE(w.focusName(), state == 0 ? QString("txtOSDD") : QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), state == 0 ? QString("txtOSDD") : QString("txtOSDDMet"));
     }
 
     // The order shows in what the window does on the way: an emptied
@@ -150,10 +150,10 @@ private slots:
         Window w;
         w.TypeInto(Box::txtOSDD, "1");
         w.Click(w.ControlOf(Option::optPlungerNo));
-        QCOMPARE(w.focusName(), QString("optPlungerNo"));
+        QCOMPARE(w.FocusName(), QString("optPlungerNo"));
         w.ControlOf(Box::txtOSDD)->setText(" ");
         w.Click(w.ControlOf(Option::optPlungerYes));
-        QCOMPARE(w.focusName(), QString("optPlungerYes")); // a blank is not empty
+        QCOMPARE(w.FocusName(), QString("optPlungerYes")); // a blank is not empty
     }
 
     void accessKeysChooseTheOptions()
@@ -163,7 +163,7 @@ private slots:
         w.ClickBox(Box::txtRatedLoad);
         w.Key(Qt::Key_M, Qt::AltModifier);
         SBC_TRY_VERIFY(w.ControlOf(Option::optMetric)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
         w.Key(Qt::Key_N, Qt::AltModifier);
         SBC_TRY_VERIFY(w.ControlOf(Option::optPlungerNo)->isChecked());
         w.Key(Qt::Key_Y, Qt::AltModifier);
@@ -178,18 +178,18 @@ private slots:
         w.Click(w.ControlOf(Option::optImperial));
         w.Key(Qt::Key_Right);
         QVERIFY(w.ControlOf(Option::optMetric)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
         w.Click(w.ControlOf(Option::optPlungerYes));
         w.Key(Qt::Key_Down);
         QVERIFY(w.ControlOf(Option::optPlungerNo)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
         w.Click(w.ControlOf(Option::optPlungerNo));
         w.Key(Qt::Key_Right); // past the last option nothing changes
         QVERIFY(w.ControlOf(Option::optPlungerNo)->isChecked());
-        QCOMPARE(w.focusName(), QString("optPlungerNo"));
+        QCOMPARE(w.FocusName(), QString("optPlungerNo"));
         w.Key(Qt::Key_Left);
         QVERIFY(w.ControlOf(Option::optPlungerYes)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
     }
 
     void enteringABoxSelectsItsWholeText()
@@ -198,7 +198,7 @@ private slots:
         w.TypeInto(Box::txtRatedLoad, "1000");
         w.ClickBox(Box::txtOSDD);
         w.Key(Qt::Key_Tab);
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
         QCOMPARE(w.ControlOf(Box::txtRatedLoad)->selectedText(), QString("1000"));
         w.Type("5");
         QCOMPARE(w.ControlOf(Box::txtRatedLoad)->text(), QString("5"));

@@ -18,7 +18,7 @@ public:
     // The window's controls by their ids, as frmMain gives them.
     template <typename Id>
     auto ControlOf(Id id) const { return window_->ControlOf(id); }
-    QString focusName() const
+    QString FocusName() const
     {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName() : QString();

@@ -128,7 +128,7 @@ public:
                  qPrintable("the window was not activated again; active: " + ActiveName()));
     }
 
-    QStringList seenTexts() const
+    QStringList SeenTexts() const
     {
         QStringList texts;
         for (const SeenBox& b : seen)

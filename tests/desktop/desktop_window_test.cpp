@@ -89,14 +89,14 @@ private slots:
             w.Screenshot("oil-buffer-message");
         };
         w.TypeInto(Box::txtOSDD, "201");
-        QCOMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        QCOMPARE(w.SeenTexts(), QStringList({kOilImperial}));
         QCOMPARE(w.seen[0].title, QString("Oil Buffer Required"));
         QCOMPARE(metricWhileOpen, QString("1.02108"));
         w.WaitActive();
         w.Screenshot("after-oil-buffer");
         QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString());
         QCOMPARE(w.ControlOf(Box::txtOSDDMet)->text(), QString("0"));
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        QCOMPARE(w.FocusName(), QString("txtOSDD"));
         w.Type("150");
         QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("150"));
     }
@@ -112,18 +112,18 @@ private slots:
                 w.ClickBox(Box::txtRatedLoad);
             else
                 w.Key(Qt::Key_Tab);
-            QCOMPARE(w.seenTexts(), QStringList({kShortStroke}));
+            QCOMPARE(w.SeenTexts(), QStringList({kShortStroke}));
             QCOMPARE(w.seen[0].title, QString("Buffer Stroke"));
             w.WaitActive();
             w.Screenshot(byClick ? "after-short-stroke-click" : "after-short-stroke-tab");
             QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString());
             QCOMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("0"));
-            QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+            QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
             w.Type("2.5");
             QCOMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("63.5"));
             w.Key(Qt::Key_Tab); // long enough now
             QCOMPARE(w.seen.size(), std::size_t(1));
-            QCOMPARE(w.focusName(), QString("txtNumOfBufAssys"));
+            QCOMPARE(w.FocusName(), QString("txtNumOfBufAssys"));
         }
     }
 
@@ -140,10 +140,10 @@ private slots:
         w.TypeInto(Box::txtBufferStroke, "2");
         QPushButton* calculate = w.ControlOf(Command::cmdCompute);
         ServerKeys::Click(calculate);
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kShortStroke}));
         w.WaitActive();
         SBC_TRY_VERIFY(!calculate->isDown());
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         CheckResultsEmpty(w);
     }
 
@@ -156,13 +156,13 @@ private slots:
         w.TypeInto(Box::txtBufferStroke, "2");
         w.TypeInto(Box::txtOSDD, "120");
         w.Key(Qt::Key_Return);
-        QCOMPARE(w.seenTexts(), QStringList({kShortStroke, kMissingEntry}));
+        QCOMPARE(w.SeenTexts(), QStringList({kShortStroke, kMissingEntry}));
         QCOMPARE(w.seen[1].title, QString("Buffer Reaction Calculator"));
         w.WaitActive();
         w.Screenshot("after-calculate-two-messages");
         CheckResultsEmpty(w);
         QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
     }
 
     void theFirstWorkedExampleThenClearAll()
@@ -181,7 +181,7 @@ private slots:
         for (int i = 0; i < kBoxCount; ++i)
             if (static_cast<Box>(i) != Box::txtID)
                 QVERIFY2(w.ControlOf(static_cast<Box>(i))->text().isEmpty(), Name(static_cast<Box>(i)).c_str());
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        QCOMPARE(w.FocusName(), QString("txtOSDD"));
     }
 
     void aUnitSwitchEmptiesTheBoxesAndFocusesTheSpeed()
@@ -191,7 +191,7 @@ private slots:
         w.Click(w.ControlOf(Option::optMetric));
         QVERIFY(w.ControlOf(Option::optMetric)->isChecked());
         QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
         w.Type("1.0");
         QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("196.8503937"));
     }
@@ -214,13 +214,13 @@ private slots:
         w.WaitActive();
         w.Screenshot("after-print-dialog");
         QCOMPARE(w.ControlOf(Box::txtID)->text(), QString("Car 7"));
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
 
         w.PrintData();
         QCOMPARE(w.seen.size(), std::size_t(3));
         QCOMPARE(w.seen[2].kind, QString("print"));
         w.WaitActive();
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
         w.Type("0");
         QCOMPARE(w.ControlOf(Box::txtRatedLoad)->text(), QString("25000"));
     }
@@ -249,10 +249,10 @@ private slots:
         w.answerWithServerKeys = true;
         w.form.SetFocus(Box::txtOSDD);
         ServerKeys::Type("201");
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kOilImperial}));
         w.WaitActive();
         SBC_TRY_COMPARE(w.ControlOf(Box::txtOSDD)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        QCOMPARE(w.FocusName(), QString("txtOSDD"));
         ServerKeys::Type("120");
         SBC_TRY_COMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("120"));
 
@@ -260,17 +260,17 @@ private slots:
         ServerKeys::Type("2");
         SBC_TRY_COMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString("2"));
         ServerKeys::Key("Tab");
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kOilImperial, kShortStroke}));
         w.WaitActive();
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         ServerKeys::Type("2.5");
         SBC_TRY_COMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("63.5"));
 
         ServerKeys::Key("Return"); // Calculate, with most entries missing
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
         w.WaitActive();
         w.Screenshot("after-server-keys");
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         CheckResultsEmpty(w);
     }
 };
