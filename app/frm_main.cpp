@@ -305,10 +305,7 @@ void frmMain::SetText(Box id, std::string_view text)
 
 void frmMain::SetFocus(Box id) { ControlOf(id)->setFocus(Qt::OtherFocusReason); }
 
-bool frmMain::PlungerYes() const
-{
-    return ControlOf(sbc::Option::optPlungerYes)->isChecked();
-}
+bool frmMain::PlungerYes() const { return ControlOf(sbc::Option::optPlungerYes)->isChecked(); }
 
 QWidget* frmMain::ControlOf(const sbc::Control& id) const
 {

@@ -82,12 +82,7 @@ constexpr bool StrokesInHalves(const StrokeRules& rules)
 }
 static_assert(StrokesInHalves(kImperialStroke) && StrokesInHalves(kMetricStroke), "strokes are whole or halves");
 
-const StrokeRules& RulesOf(UnitSystem system)
-{
-    return system == UnitSystem::Imperial ? kImperialStroke : kMetricStroke;
-}
-
-const StrokeRules& SelectedRules(const FormPort& form) { return RulesOf(SelectedSystem(form)); }
+const StrokeRules& SelectedRules(const FormPort& form) { return form.ImperialMode() ? kImperialStroke : kMetricStroke; }
 
 const StrokeBand* FindBand(const StrokeRules& rules, double speed)
 {
