@@ -6,57 +6,57 @@ namespace sbc {
 
 namespace {
 
-// E: shown, white, unlocked, tab stop. F: shown, yellow, locked, no tab stop.
-// C: shown, design background, unlocked, tab stop. c: hidden, design
-// background, locked, no tab stop. hE, hF, hC: hidden, with the colour and
-// flags of E, F or C, which show again when the box is shown.
-enum Code { E, F, C, c, hE, hF, hC };
+// Entry: shown, white, unlocked, tab stop (where the user types). Twin:
+// shown, yellow, locked, no tab stop (what the conversion writes). Count:
+// shown, design background, unlocked, tab stop. Unused: hidden, design
+// background, locked, no tab stop. HiddenEntry, HiddenTwin, HiddenCount:
+// hidden, with the colour and flags of the three, which show again when the
+// box is shown.
+enum Code { Entry, Twin, Count, Unused, HiddenEntry, HiddenTwin, HiddenCount };
 
 struct Row {
     Group group;
     bool count;
     UnitSystem side;
-    WhiteSets white;
     std::array<Code, 4> codes; // Imperial Yes, Imperial No, Metric Yes, Metric No
 };
 
 constexpr UnitSystem kImperial = UnitSystem::Imperial, kMetric = UnitSystem::Metric;
-constexpr WhiteSets kColour = WhiteSets::Colour, kShown = WhiteSets::Visibility;
 
 // clang-format off
 constexpr std::array<Row, 8> kStateTable = {{
-    {Group::FirstSix, false, kImperial, kColour, {E,  E,  F,  F }},
-    {Group::FirstSix, false, kMetric,   kColour, {F,  F,  E,  E }},
-    {Group::FirstSix, true,  kImperial, kShown,  {C,  C,  c,  c }},
-    {Group::FirstSix, true,  kMetric,   kShown,  {c,  c,  C,  C }},
-    {Group::LastFour, false, kImperial, kColour, {E,  hE, F,  hF}},
-    {Group::LastFour, false, kMetric,   kColour, {F,  hF, E,  hE}},
-    {Group::LastFour, true,  kImperial, kShown,  {C,  hC, c,  c }},
-    {Group::LastFour, true,  kMetric,   kShown,  {c,  c,  C,  hC}},
+    {Group::FirstSix, false, kImperial, {Entry,  Entry,       Twin,   Twin}},
+    {Group::FirstSix, false, kMetric,   {Twin,   Twin,        Entry,  Entry}},
+    {Group::FirstSix, true,  kImperial, {Count,  Count,       Unused, Unused}},
+    {Group::FirstSix, true,  kMetric,   {Unused, Unused,      Count,  Count}},
+    {Group::LastFour, false, kImperial, {Entry,  HiddenEntry, Twin,   HiddenTwin}},
+    {Group::LastFour, false, kMetric,   {Twin,   HiddenTwin,  Entry,  HiddenEntry}},
+    {Group::LastFour, true,  kImperial, {Count,  HiddenCount, Unused, Unused}},
+    {Group::LastFour, true,  kMetric,   {Unused, Unused,      Count,  HiddenCount}},
 }};
 // clang-format on
 
-constexpr Standing Decode(Code code, WhiteSets white)
+constexpr BoxState Decode(Code code)
 {
-    const bool shown = code == E || code == F || code == C;
+    const bool shown = code == Entry || code == Twin || code == Count;
     switch (code) {
-    case E: case hE: return {shown, Background::White, false, true, white};
-    case F: case hF: return {shown, Background::Yellow, true, false, white};
-    case C: case hC: return {shown, Background::Design, false, true, white};
-    case c: break;
+    case Entry: case HiddenEntry: return {shown, Background::White, false, true};
+    case Twin: case HiddenTwin: return {shown, Background::Yellow, true, false};
+    case Count: case HiddenCount: return {shown, Background::Design, false, true};
+    case Unused: break;
     }
-    return {false, Background::Design, true, false, white};
+    return {false, Background::Design, true, false};
 }
 
 } // namespace
 
-Standing StandingOf(const TwinPair& pair, UnitSystem side, UnitSystem selected, bool plungerYes)
+BoxState BoxStateOf(const TwinPair& pair, UnitSystem side, UnitSystem selected, bool plungerYes)
 {
     const std::size_t state = (selected == kImperial ? 0 : 2) + (plungerYes ? 0 : 1);
     for (const Row& row : kStateTable)
         if (row.group == pair.group && row.count == pair.IsCount() && row.side == side)
-            return Decode(row.codes[state], row.white);
-    return Decode(c, kShown); // unreachable: the table covers every group, kind and side
+            return Decode(row.codes[state]);
+    return Decode(Unused); // unreachable: the table covers every group, kind and side
 }
 
 } // namespace sbc

@@ -8,20 +8,18 @@ namespace sbc {
 
 enum class Background { Design, White, Yellow };
 
-// What the White steps change on a box: a measured box's colour, or a count
-// box's visibility (its background stays the design's).
-enum class WhiteSets { Colour, Visibility };
-
-struct Standing {
+// A box's look and flags in one state. The White steps set a measured box's
+// background and a count box's visibility (its background stays the
+// design's); the Enabled steps set the locked and tab-stop flags.
+struct BoxState {
     bool shown;
-    Background background; // Design: the count boxes keep the design's
+    Background background;
     bool locked;
     bool tabStop;
-    WhiteSets white;
 };
 
-// The standing of the box of `pair` in unit system `side`, while `selected`
-// is the selected system and the plunger answer is `plungerYes`.
-Standing StandingOf(const TwinPair& pair, UnitSystem side, UnitSystem selected, bool plungerYes);
+// The state of the box of `pair` in unit system `side`, while `selected` is
+// the selected system and the plunger answer is `plungerYes`.
+BoxState BoxStateOf(const TwinPair& pair, UnitSystem side, UnitSystem selected, bool plungerYes);
 
 } // namespace sbc

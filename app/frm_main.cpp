@@ -1,6 +1,14 @@
+// frmMain, in the order the window comes to life: it builds its controls
+// from the design table and names them for screen readers, runs Form_Load,
+// wires the handlers and places itself on the screen. Then the handlers: the
+// keys and Calculate, sbc::FormPort over the boxes, the options with their
+// state routines, Clear All and the focus.
+
 #include "frm_main.h"
 
 #include "app_icon.h"
+#include "apply_states.h"
+#include "box_clearing.h"
 #include "buffer_calc.h"
 #include "design_look.h"
 #include "entry_rules.h"
@@ -10,10 +18,12 @@
 #include "qt_dialogs.h"
 #include "qt_printer.h"
 #include "qt_text.h"
+#include "screen_reader_names.h"
 #include "stroke_rules.h"
 #include "text_box.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,6 +36,8 @@
 #include <algorithm>
 
 using sbc::Box;
+using sbc::Group;
+using sbc::UnitSystem;
 using sbc::ToQString;
 
 namespace {
@@ -63,11 +75,11 @@ frmMain::frmMain(sbc::Dialogs* dialogs, sbc::PrintService* print)
                    | Qt::MSWindowsFixedSizeDialogHint);
 
     BuildControls();
-    NameForScreenReaders();
+    sbc::NameForScreenReaders(controls_);
     BuildMenus();
     // The design's selected options; their handlers are not wired yet.
     for (sbc::Option selected : {sbc::Option::optImperial, sbc::Option::optPlungerYes})
-        option(selected)->setChecked(true);
+        ControlOf(selected)->setChecked(true);
 
     if (!dialogs) {
         ownDialogs_ = std::make_unique<sbc::QtDialogs>(this);
@@ -94,7 +106,7 @@ void frmMain::BuildControls()
 
     // Frames first, outer before inner, so that every control finds its container.
     auto containerOf = [&](const sbc::ControlDesign& d) -> QWidget* {
-        return d.container ? frame(*d.container) : client;
+        return d.container ? ControlOf(*d.container) : client;
     };
     auto isFrame = [](const sbc::ControlDesign& d) { return std::holds_alternative<sbc::Frame>(d.id); };
     for (int depth = 0; depth < 2; ++depth)
@@ -121,13 +133,13 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
     QWidget* widget = std::visit(
         Overloaded{
             [&](Box id) -> QWidget* {
-                TextBox* box = boxes_[id] = new TextBox(container);
+                TextBox* box = controls_.boxes[id] = new TextBox(container);
                 // The identification takes 30 characters; the other boxes hold as much
                 // as a desktop text box does, beyond QLineEdit's default of 32767.
                 box->setMaxLength(id == Box::txtID ? 30 : 65535);
                 if (sbc::IsResultBox(id)) {
-                    box->setLocked(true);
-                    box->setTabStop(false);
+                    box->SetLocked(true);
+                    box->SetTabStop(false);
                     sbc::SetColour(box, QPalette::Base, sbc::colours::Yellow());
                 }
                 if (id == Box::txtBufferGood)
@@ -135,22 +147,22 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
                 return box;
             },
             [&](sbc::Label id) -> QWidget* {
-                QLabel* label = labels_[id] = new QLabel(caption, container);
+                QLabel* label = controls_.labels[id] = new QLabel(caption, container);
                 label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                 label->setToolTip(ToQString(d.toolTip));
                 return label;
             },
             [&](sbc::Command id) -> QWidget* {
-                QPushButton* button = commands_[id] = new QPushButton(caption, container);
+                QPushButton* button = controls_.commands[id] = new QPushButton(caption, container);
                 button->setAutoDefault(true); // Enter on a focused button presses that button
                 return button;
             },
             [&](sbc::Frame id) -> QWidget* {
-                QFrame* frame = frames_[id] = new QFrame(container); // the design caption is not drawn
+                QFrame* frame = controls_.frames[id] = new QFrame(container); // the design caption is not drawn
                 frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
                 return frame;
             },
-            [&](sbc::Option id) -> QWidget* { return options_[id] = new QRadioButton(caption, container); },
+            [&](sbc::Option id) -> QWidget* { return controls_.options[id] = new QRadioButton(caption, container); },
         },
         d.id);
     widget->setObjectName(ToQString(sbc::NameOf(d.id)));
@@ -163,11 +175,11 @@ QWidget* frmMain::BuildControl(const sbc::ControlDesign& d, QWidget* container)
 void frmMain::BuildMenus()
 {
     for (sbc::Menu id : sbc::kAll<sbc::Menu>) {
-        menus_[id] = menuBar()->addMenu(sbc::kMenuCaptions[id]);
-        menus_[id]->setObjectName(ToQString(sbc::NameOf(id)));
+        controls_.menus[id] = menuBar()->addMenu(sbc::kMenuCaptions[id]);
+        controls_.menus[id]->setObjectName(ToQString(sbc::NameOf(id)));
     }
     for (const sbc::MenuItem& item : sbc::kMenuItems) {
-        QAction* action = menuEntries_[item.entry] = menu(item.menu)->addAction(item.caption);
+        QAction* action = controls_.menuEntries[item.entry] = ControlOf(item.menu)->addAction(item.caption);
         action->setObjectName(ToQString(sbc::NameOf(item.entry)));
         action->setShortcut(item.shortcut);
     }
@@ -178,10 +190,10 @@ void frmMain::WireEvents()
     for (Box id : sbc::kAll<Box>) {
         if (!sbc::IsEntryBox(id))
             continue; // txtID and the results have no handlers
-        TextBox* entry = box(id);
+        TextBox* entry = ControlOf(id);
         connect(entry, &QLineEdit::textChanged, this, [this, id] { sbc::EntryChanged(*this, id); });
-        connect(entry, &TextBox::gotFocus, this, &frmMain::TextSelected);
-        connect(entry, &TextBox::lostFocus, this, [this, id] { sbc::EntryLeft(*this, id); });
+        connect(entry, &TextBox::GotFocus, this, &frmMain::TextSelected);
+        connect(entry, &TextBox::LostFocus, this, [this, id] { sbc::EntryLeft(*this, id); });
     }
 
     // An option's handler runs whenever it becomes selected, by the user or
@@ -194,28 +206,28 @@ void frmMain::WireEvents()
         {Option::optPlungerNo, &frmMain::optPlungerNo_Click},
     };
     for (const auto& [id, handler] : options) {
-        option(id)->installEventFilter(this);
-        connect(option(id), &QRadioButton::toggled, this, [this, click = handler](bool on) {
+        ControlOf(id)->installEventFilter(this);
+        connect(ControlOf(id), &QRadioButton::toggled, this, [this, click = handler](bool on) {
             if (on)
                 (this->*click)();
         });
     }
 
-    connect(command(sbc::Command::cmdCompute), &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
-    connect(command(sbc::Command::cmdClear), &QPushButton::clicked, this, &frmMain::cmdClear_Click);
-    label(sbc::Label::Label10)->installEventFilter(this);
+    connect(ControlOf(sbc::Command::cmdCompute), &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    connect(ControlOf(sbc::Command::cmdClear), &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    ControlOf(sbc::Label::Label10)->installEventFilter(this);
 
     using sbc::MenuEntry;
-    connect(menuEntry(MenuEntry::mnuPrintData), &QAction::triggered, this,
-            [this] { sbc::mnuPrintData_Click(*this, PrintService()); });
-    connect(menuEntry(MenuEntry::mnuPrintForm), &QAction::triggered, this,
-            [this] { sbc::mnuPrintForm_Click(*this, PrintService()); });
-    connect(menuEntry(MenuEntry::mnuInfo), &QAction::triggered, this, [this] { sbc::mnuInfo_Click(*this); });
+    connect(ControlOf(MenuEntry::mnuPrintData), &QAction::triggered, this,
+            [this] { sbc::mnuPrintData_Click(*this, Printing()); });
+    connect(ControlOf(MenuEntry::mnuPrintForm), &QAction::triggered, this,
+            [this] { sbc::mnuPrintForm_Click(*this, Printing()); });
+    connect(ControlOf(MenuEntry::mnuInfo), &QAction::triggered, this, [this] { sbc::mnuInfo_Click(*this); });
 }
 
 // The printer is set up on first use: asking the system for its printers
 // would otherwise slow down every start.
-sbc::PrintService& frmMain::PrintService()
+sbc::PrintService& frmMain::Printing()
 {
     if (!print_) {
         ownPrint_ = std::make_unique<sbc::QtPrintService>(centralWidget());
@@ -246,7 +258,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == label(sbc::Label::Label10) && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == ControlOf(sbc::Label::Label10) && event->type() == QEvent::MouseButtonDblClick) {
         Label10_DblClick();
         return true;
     }
@@ -270,40 +282,114 @@ bool frmMain::MoveWithinOptionPair(QRadioButton* option, int key)
     if (!forward && !backward)
         return false;
     // The options stand in pairs in their list, the first of each at an even place.
-    const auto at = static_cast<std::size_t>(std::ranges::find(options_.values, option) - options_.values.begin());
+    const auto at = static_cast<std::size_t>(std::ranges::find(controls_.options.values, option) - controls_.options.values.begin());
     const std::size_t target = forward ? (at | 1) : (at & ~std::size_t{1});
     if (target != at) {
-        options_.values[target]->setFocus(Qt::TabFocusReason);
-        options_.values[target]->setChecked(true);
+        controls_.options.values[target]->setFocus(Qt::TabFocusReason);
+        controls_.options.values[target]->setChecked(true);
     }
     return true;
 }
 
 // ---- sbc::FormPort ---------------------------------------------------------
 
-std::string frmMain::Text(Box id) const { return box(id)->text().toStdString(); }
+std::string frmMain::Text(Box id) const { return ControlOf(id)->text().toStdString(); }
 
 void frmMain::SetText(Box id, std::string_view text)
 {
     // A text written from code is shown from its start, as long results
     // (7918.0989195154) are wider than their box.
-    box(id)->setText(ToQString(text));
-    box(id)->setCursorPosition(0);
+    ControlOf(id)->setText(ToQString(text));
+    ControlOf(id)->setCursorPosition(0);
 }
 
-void frmMain::SetFocus(Box id) { box(id)->setFocus(Qt::OtherFocusReason); }
+void frmMain::SetFocus(Box id) { ControlOf(id)->setFocus(Qt::OtherFocusReason); }
 
-bool frmMain::PlungerYes() const
+bool frmMain::PlungerYes() const { return ControlOf(sbc::Option::optPlungerYes)->isChecked(); }
+
+QWidget* frmMain::ControlOf(const sbc::Control& id) const
 {
-    return option(sbc::Option::optPlungerYes)->isChecked();
+    return std::visit([this](auto kindId) -> QWidget* { return ControlOf(kindId); }, id);
 }
 
-QWidget* frmMain::widget(const sbc::Control& id) const
+// ---- Start and the options -------------------------------------------------
+
+void frmMain::Form_Load()
 {
-    return std::visit(Overloaded{[this](Box b) -> QWidget* { return box(b); },
-                                 [this](sbc::Label l) -> QWidget* { return label(l); },
-                                 [this](sbc::Command c) -> QWidget* { return command(c); },
-                                 [this](sbc::Frame f) -> QWidget* { return frame(f); },
-                                 [this](sbc::Option o) -> QWidget* { return option(o); }},
-                      id);
+    imperialMode_ = true;
+    StandUnitSystem();
+    sbc::SetCaptionColour(ControlOf(sbc::Option::optImperial), sbc::colours::Red());
+}
+
+void frmMain::optImperial_Click() { SelectUnitSystem(true); }
+void frmMain::optMetric_Click() { SelectUnitSystem(false); }
+
+void frmMain::SelectUnitSystem(bool imperial)
+{
+    // The flag is set first: the change handlers that the emptying sets off,
+    // and optPlungerYes_Click, already work in the new system.
+    imperialMode_ = imperial;
+    ClearEntries();
+    StandUnitSystem();
+    sbc::ClearAnswers(*this);
+    txtOSDD_SetFocus();
+    sbc::SetCaptionColour(ControlOf(sbc::Option::optImperial), imperial ? sbc::colours::Red() : sbc::colours::Black());
+    sbc::SetCaptionColour(ControlOf(sbc::Option::optMetric), imperial ? sbc::colours::Black() : sbc::colours::Red());
+}
+
+// The three state routines of the selected system, in their order.
+void frmMain::StandUnitSystem()
+{
+    if (imperialMode_) {
+        ImperialWhite();
+        ImperialFirst6Enabled();
+        ImperialLast4Enabled();
+    } else {
+        MetricWhite();
+        MetricFirst6Enabled();
+        MetricLast4Enabled();
+    }
+}
+
+void frmMain::ImperialWhite() { sbc::ApplyWhite(controls_, UnitSystem::Imperial, PlungerYes()); }
+void frmMain::ImperialFirst6Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Imperial, PlungerYes(), Group::FirstSix); }
+void frmMain::ImperialLast4Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Imperial, PlungerYes(), Group::LastFour); }
+void frmMain::MetricWhite() { sbc::ApplyWhite(controls_, UnitSystem::Metric, PlungerYes()); }
+void frmMain::MetricFirst6Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Metric, PlungerYes(), Group::FirstSix); }
+void frmMain::MetricLast4Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Metric, PlungerYes(), Group::LastFour); }
+
+void frmMain::optPlungerYes_Click() { AnswerPlunger(true); }
+void frmMain::optPlungerNo_Click() { AnswerPlunger(false); }
+
+void frmMain::AnswerPlunger(bool yes)
+{
+    sbc::ShowPlungerRows(controls_, sbc::SelectedSystem(*this), yes);
+    sbc::ClearAnswers(*this);
+    txtOSDD_SetFocus();
+}
+
+// ---- Clearing and focus ----------------------------------------------------
+
+void frmMain::ClearEntries()
+{
+    sbc::EmptyEntriesAndResults(*this, *ControlOf(sbc::Option::optPlungerYes));
+    txtOSDD_SetFocus();
+}
+
+void frmMain::cmdClear_Click() { ClearEntries(); }
+
+// Exact comparison with the empty text: a box holding a blank keeps the
+// focus where it is.
+void frmMain::txtOSDD_SetFocus()
+{
+    if (Text(Box::txtOSDD).empty() && imperialMode_)
+        SetFocus(Box::txtOSDD);
+    if (Text(Box::txtOSDDMet).empty() && !imperialMode_)
+        SetFocus(Box::txtOSDDMet);
+}
+
+void frmMain::TextSelected()
+{
+    if (auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        focused->selectAll();
 }

@@ -6,30 +6,20 @@
 // emptied; leaving a speed or stroke box runs the stroke check; Calculate
 // runs the stroke check and the buffer calculation (calc/buffer_calc), which
 // writes the result boxes; the menus print the report lines (report/) on the
-// printer. This class owns the widgets, their wiring, the unit-system and
-// plunger states, clearing and focus; the rules live in calc/ and report/
-// and reach the widgets only through sbc::FormPort.
+// printer. This class owns the widgets and their wiring, and runs the
+// handlers: the options set the boxes for the new state (apply_states.h),
+// Clear All empties them (box_clearing.h), and the focus goes where typing
+// starts. The rules live in calc/ and report/ and reach the widgets only
+// through sbc::FormPort.
 
-#include "control_table.h"
 #include "form_port.h"
 #include "printer.h"
+#include "window_controls.h"
 
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 #include <string_view>
-
-class QAction;
-class QFrame;
-class QLabel;
-class QMenu;
-class QRadioButton;
-class QPushButton;
-class TextBox;
-namespace sbc {
-struct Standing;
-}
 
 class frmMain : public QMainWindow, public sbc::FormPort {
     Q_OBJECT
@@ -45,17 +35,17 @@ public:
     void SetFocus(sbc::Box box) override;
     bool ImperialMode() const override { return imperialMode_; }
     bool PlungerYes() const override;
-    sbc::Dialogs& dialogs() override { return *dialogs_; }
+    sbc::Dialogs& ModalBoxes() override { return *dialogs_; }
 
-    // The controls by their ids.
-    TextBox* box(sbc::Box id) const { return boxes_[id]; }
-    QLabel* label(sbc::Label id) const { return labels_[id]; }
-    QFrame* frame(sbc::Frame id) const { return frames_[id]; }
-    QRadioButton* option(sbc::Option id) const { return options_[id]; }
-    QPushButton* command(sbc::Command id) const { return commands_[id]; }
-    QMenu* menu(sbc::Menu id) const { return menus_[id]; }
-    QAction* menuEntry(sbc::MenuEntry id) const { return menuEntries_[id]; }
-    QWidget* widget(const sbc::Control& id) const;
+    // The controls by their ids; the kind of the id gives the control's.
+    TextBox* ControlOf(sbc::Box id) const { return controls_.boxes[id]; }
+    QLabel* ControlOf(sbc::Label id) const { return controls_.labels[id]; }
+    QFrame* ControlOf(sbc::Frame id) const { return controls_.frames[id]; }
+    QRadioButton* ControlOf(sbc::Option id) const { return controls_.options[id]; }
+    QPushButton* ControlOf(sbc::Command id) const { return controls_.commands[id]; }
+    QMenu* ControlOf(sbc::Menu id) const { return controls_.menus[id]; }
+    QAction* ControlOf(sbc::MenuEntry id) const { return controls_.menuEntries[id]; }
+    QWidget* ControlOf(const sbc::Control& id) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,12 +54,11 @@ protected:
 private:
     void BuildControls();
     QWidget* BuildControl(const sbc::ControlDesign& design, QWidget* container);
-    void NameForScreenReaders();
     void BuildMenus();
     void WireEvents();
     void PlaceOnScreen();
     bool MoveWithinOptionPair(QRadioButton* option, int key);
-    sbc::PrintService& PrintService();
+    sbc::PrintService& Printing();
 
     // Calculate and the stroke table.
     void cmdCompute_Click();
@@ -83,18 +72,13 @@ private:
     void optPlungerNo_Click();
     void SelectUnitSystem(bool imperial);
     void StandUnitSystem();
-    void ShowPlungerRows(bool yes);
+    void AnswerPlunger(bool yes);
     void ImperialWhite();
     void ImperialFirst6Enabled();
     void ImperialLast4Enabled();
     void MetricWhite();
     void MetricFirst6Enabled();
     void MetricLast4Enabled();
-    void ForEachEntryBox(sbc::UnitSystem selected,
-                         const std::function<void(const sbc::TwinPair&, TextBox*, const sbc::Standing&)>& apply);
-    void StandWhite(sbc::UnitSystem selected);
-    void StandEnabled(sbc::UnitSystem selected, sbc::Group group);
-    void SetCaptionColour(QRadioButton* option, const QColor& colour);
 
     // Clearing and focus.
     void ClearEntries();
@@ -103,13 +87,7 @@ private:
     void TextSelected();
 
     bool imperialMode_ = true;
-    sbc::PerId<sbc::Box, TextBox*> boxes_;
-    sbc::PerId<sbc::Label, QLabel*> labels_;
-    sbc::PerId<sbc::Frame, QFrame*> frames_;
-    sbc::PerId<sbc::Option, QRadioButton*> options_;
-    sbc::PerId<sbc::Command, QPushButton*> commands_;
-    sbc::PerId<sbc::Menu, QMenu*> menus_;
-    sbc::PerId<sbc::MenuEntry, QAction*> menuEntries_;
+    sbc::WindowControls controls_;
     std::unique_ptr<sbc::Dialogs> ownDialogs_;
     sbc::Dialogs* dialogs_;
     std::unique_ptr<sbc::PrintService> ownPrint_;

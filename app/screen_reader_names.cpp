@@ -5,7 +5,6 @@
 #include "screen_reader_names.h"
 
 #include "box_captions.h"
-#include "frm_main.h"
 #include "qt_text.h"
 #include "text_box.h"
 
@@ -39,23 +38,24 @@ QString Spoken(const QString& text)
 
 } // namespace
 
-void frmMain::NameForScreenReaders()
+void sbc::NameForScreenReaders(const WindowControls& controls)
 {
-    for (sbc::Box id : sbc::kAll<sbc::Box>) {
-        const sbc::BoxCaption c = sbc::CaptionOf(id);
-        QString name = Spoken(label(c.captionLabel)->text());
+    const auto& labels = controls.labels;
+    for (Box id : kAll<Box>) {
+        const BoxCaption c = CaptionOf(id);
+        QString name = Spoken(labels[c.captionLabel]->text());
         if (c.unitLabel)
-            name += ", " + Spoken(label(*c.unitLabel)->text());
-        box(c.box)->setAccessibleName(name);
-        box(c.box)->setAccessibleDescription(label(c.captionLabel)->toolTip().trimmed());
+            name += ", " + Spoken(labels[*c.unitLabel]->text());
+        controls.boxes[c.box]->setAccessibleName(name);
+        controls.boxes[c.box]->setAccessibleDescription(labels[c.captionLabel]->toolTip().trimmed());
     }
 
     // The unit frame has no caption of its own; the plunger frame is asked by
     // Label6 from outside it, so its options carry the question too, which a
     // screen reader says before the option's own caption.
-    frame(sbc::Frame::Frame3)->setAccessibleName("Unit system");
-    const QString question = Spoken(label(sbc::Label::Label6)->text());
-    frame(sbc::Frame::Frame2)->setAccessibleName(question);
-    for (sbc::Option id : {sbc::Option::optPlungerYes, sbc::Option::optPlungerNo})
-        option(id)->setAccessibleName(question + " " + Spoken(option(id)->text()));
+    controls.frames[Frame::Frame3]->setAccessibleName("Unit system");
+    const QString question = Spoken(labels[Label::Label6]->text());
+    controls.frames[Frame::Frame2]->setAccessibleName(question);
+    for (Option id : {Option::optPlungerYes, Option::optPlungerNo})
+        controls.options[id]->setAccessibleName(question + " " + Spoken(controls.options[id]->text()));
 }

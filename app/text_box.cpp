@@ -32,7 +32,7 @@ void TextBox::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     if (!IsMoveInsideWindow(event->reason()))
         return;
-    emit gotFocus();
+    emit GotFocus();
     reselectAfterClick_ = event->reason() == Qt::MouseFocusReason && hasSelectedText();
 }
 
@@ -41,7 +41,7 @@ void TextBox::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     reselectAfterClick_ = false;
     if (IsMoveInsideWindow(event->reason()))
-        emit lostFocus();
+        emit LostFocus();
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event)

@@ -12,14 +12,14 @@ class TextBox : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
 
-    void setLocked(bool locked) { setReadOnly(locked); }
-    bool isLocked() const { return isReadOnly(); }
-    void setTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
-    bool isTabStop() const { return focusPolicy() == Qt::StrongFocus; }
+    void SetLocked(bool locked) { setReadOnly(locked); }
+    bool IsLocked() const { return isReadOnly(); }
+    void SetTabStop(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus); }
+    bool IsTabStop() const { return focusPolicy() == Qt::StrongFocus; }
 
 signals:
-    void gotFocus();
-    void lostFocus();
+    void GotFocus();
+    void LostFocus();
 
 protected:
     bool event(QEvent* event) override;

@@ -83,7 +83,7 @@ void AddInProcessFigures(const Settings& settings, std::vector<Figure>& figures)
     SilentDialogs dialogs;
     frmMain calculator(&dialogs);
     const auto bare = BuildBareWindow();
-    ShapeLike(*bare, *calculator.box(sbc::Box::txtOSDD));
+    ShapeLike(*bare, *calculator.ControlOf(sbc::Box::txtOSDD));
     calculator.show();
     bare->show();
     if (!QTest::qWaitForWindowExposed(&calculator) || !QTest::qWaitForWindowExposed(bare.get()))

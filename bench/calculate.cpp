@@ -33,7 +33,7 @@ PairedTimes MeasureCalculate(frmMain& calculator, QMainWindow& bare, int runs)
 {
     EnterWorkedExample(calculator);
     // Every Calculate of the example rewrites the verdict box.
-    RepaintTimer calculatorTimer(*calculator.box(Box::txtBufferGood));
+    RepaintTimer calculatorTimer(*calculator.ControlOf(Box::txtBufferGood));
     calculatorTimer.Time([&] { Calculate(calculator); }); // results to empty in the first run
     QLineEdit& bareBox = BareLineEdit(bare);
     RepaintTimer bareTimer(bareBox);

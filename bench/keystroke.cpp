@@ -52,7 +52,7 @@ void TypeBlock(QWidget& window, QLineEdit& box, RepaintTimer& timer, std::vector
 
 PairedTimes MeasureKeystrokes(frmMain& calculator, QMainWindow& bare, int keystrokes)
 {
-    QLineEdit& speed = *calculator.box(Box::txtOSDD);
+    QLineEdit& speed = *calculator.ControlOf(Box::txtOSDD);
     QLineEdit& bareBox = BareLineEdit(bare);
     PrepareBox(calculator, speed);
     PrepareBox(bare, bareBox);

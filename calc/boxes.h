@@ -6,6 +6,7 @@
 
 #include "named_enum.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -72,10 +73,7 @@ constexpr bool EveryQuantityOnce(const Lists&... lists)
         for (Quantity q : lists)
             ++seen[q];
     }());
-    for (int n : seen.values)
-        if (n != 1)
-            return false;
-    return true;
+    return std::ranges::all_of(seen.values, [](int n) { return n == 1; });
 }
 
 // One quantity: its Imperial box, its Metric twin, its group, and the
@@ -123,18 +121,12 @@ constexpr const TwinPair* FindTwinPair(Box box)
 // an address comparison in a constant expression.
 constexpr bool IsEntryBox(Box box)
 {
-    for (const TwinPair& pair : kTwinPairs)
-        if (pair.imperial == box || pair.metric == box)
-            return true;
-    return false;
+    return std::ranges::any_of(kTwinPairs, [box](const TwinPair& p) { return p.imperial == box || p.metric == box; });
 }
 // True for the Metric twin of an entry pair.
 constexpr bool IsMetricBox(Box box)
 {
-    for (const TwinPair& pair : kTwinPairs)
-        if (pair.metric == box)
-            return true;
-    return false;
+    return std::ranges::any_of(kTwinPairs, [box](const TwinPair& p) { return p.metric == box; });
 }
 
 // One unit system's result boxes, and the factor that turns its ratings
@@ -163,12 +155,6 @@ inline constexpr std::array<Box, 7> kResultBoxes = {
     Box::txtBufferGood,
 };
 
-constexpr bool IsResultBox(Box box)
-{
-    for (Box result : kResultBoxes)
-        if (result == box)
-            return true;
-    return false;
-}
+constexpr bool IsResultBox(Box box) { return std::ranges::find(kResultBoxes, box) != kResultBoxes.end(); }
 
 } // namespace sbc

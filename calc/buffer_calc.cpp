@@ -18,13 +18,16 @@ namespace {
 // which shows the missing-entry message. Results already written stay.
 struct CalcFailure {};
 
-float Single(double value)
+// A stored value, or the failure where it cannot be stored.
+template <typename T>
+T StoredOrFail(std::optional<T> stored)
 {
-    const std::optional<float> single = ToSingle(value);
-    if (!single)
+    if (!stored)
         throw CalcFailure{};
-    return *single;
+    return *stored;
 }
+
+float Single(double value) { return StoredOrFail(ToSingle(value)); }
 
 // V² and 2gS must not vanish in single precision: a speed or stroke that
 // small is no entry at all.
@@ -51,13 +54,7 @@ double Divide(double dividend, double divisor)
 }
 
 // 2W, held as a 32-bit integer: a half goes to the even neighbour.
-std::int32_t TwiceWeight(double weight)
-{
-    const std::optional<std::int32_t> twoW = RoundToInt32(weight * 2);
-    if (!twoW)
-        throw CalcFailure{};
-    return *twoW;
-}
+std::int32_t TwiceWeight(double weight) { return StoredOrFail(RoundToInt32(weight * 2)); }
 
 // The entries by quantity; the first six are all that the calculation
 // without plunger needs.
@@ -183,22 +180,16 @@ void RunCalculation(FormPort& form, bool withPlunger, float (*reaction)(const En
         WriteOtherResults(form, own, ResultsOf(OtherSystem(system)));
         WriteVerdict(form, own, r, twoR);
     } catch (const CalcFailure&) {
-        form.dialogs().ShowMessage({"Did you make an entry in all the appropriate fields?",
+        form.ModalBoxes().ShowMessage({"Did you make an entry in all the appropriate fields?",
                                     "Buffer Reaction Calculator", MessageIcon::Question});
     }
 }
 
 } // namespace
 
-void ComputeWithPlunger(FormPort& form)
-{
-    RunCalculation(form, true, ReactionWithPlunger);
-}
+void ComputeWithPlunger(FormPort& form) { RunCalculation(form, true, ReactionWithPlunger); }
 
-void ComputeWithoutPlunger(FormPort& form)
-{
-    RunCalculation(form, false, ReactionWithoutPlunger);
-}
+void ComputeWithoutPlunger(FormPort& form) { RunCalculation(form, false, ReactionWithoutPlunger); }
 
 // The stroke check's outcome is not examined: a refused stroke leaves its
 // box empty, which the calculation then reports as a missing entry.

@@ -42,7 +42,7 @@ void OilBufferRule(FormPort& form, Box box)
             continue;
         const std::string text = "For speeds over " + TextFromNumber(rule->limit) + " " + std::string(rule->unit)
                                  + " an oil buffer is required.";
-        form.dialogs().ShowMessage({text, "Oil Buffer Required", MessageIcon::None});
+        form.ModalBoxes().ShowMessage({text, "Oil Buffer Required", MessageIcon::None});
         form.SetText(box, "");
     }
 }

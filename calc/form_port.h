@@ -51,7 +51,7 @@ public:
     virtual bool ImperialMode() const = 0;
     virtual bool PlungerYes() const = 0;
 
-    virtual Dialogs& dialogs() = 0;
+    virtual Dialogs& ModalBoxes() = 0;
 };
 
 // Empties the seven result boxes, in their fixed order.

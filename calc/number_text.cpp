@@ -1,21 +1,11 @@
 #include "number_text.h"
 
+#include "from_chars_fallback.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
-
-#ifdef __cpp_lib_to_chars
-namespace sbc {
-template <typename Float>
-std::from_chars_result FromChars(const char* first, const char* last, Float& value)
-{
-    return std::from_chars(first, last, value);
-}
-} // namespace sbc
-#else
-#include "web_from_chars.h"
-#endif
 
 namespace sbc {
 
@@ -42,10 +32,8 @@ std::string FormatSignificant(Float value, int digits)
 
     const bool negative = sci.front() == '-';
     const std::size_t ePos = sci.find('e');
-    std::string mantissa;
-    for (char c : sci.substr(negative ? 1 : 0, ePos - (negative ? 1 : 0)))
-        if (c != '.')
-            mantissa.push_back(c);
+    std::string mantissa(sci.substr(negative ? 1 : 0, ePos - (negative ? 1 : 0)));
+    std::erase(mantissa, '.');
 
     int exponent = 0;
     std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
@@ -104,11 +92,8 @@ std::string FormatSignificant(Float value, int digits)
 double NumberFromText(std::string_view text)
 {
     // Drop the blanks first, then keep the longest prefix that forms a number.
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (!IsIgnoredBlank(c))
-            s.push_back(c);
+    std::string s(text);
+    std::erase_if(s, IsIgnoredBlank);
 
     std::size_t i = 0;
     bool negative = false;
@@ -116,7 +101,6 @@ double NumberFromText(std::string_view text)
         negative = s[i++] == '-';
 
     std::string number; // digits, point and exponent in the form from_chars reads
-    long long leadingExponent = 0; // decimal exponent of the first significant digit
     bool anyDigit = false, seenPoint = false, seenSignificant = false;
     long long intDigits = 0, fractionZeros = 0;
     for (; i < s.size(); ++i) {
@@ -169,12 +153,9 @@ double NumberFromText(std::string_view text)
     double value = 0.0;
     const auto res = FromChars(number.data(), number.data() + number.size(), value);
     if (res.ec == std::errc::result_out_of_range) {
-        if (!seenSignificant)
-            value = 0.0;
-        else {
-            leadingExponent = (intDigits > 0 ? intDigits - 1 : -(fractionZeros + 1)) + exponent;
-            value = leadingExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        }
+        // The decimal exponent of the first significant digit.
+        const long long leadingExponent = (intDigits > 0 ? intDigits - 1 : -(fractionZeros + 1)) + exponent;
+        value = seenSignificant && leadingExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     // Zero is always +0 ("-0", "-1E-400"), so that no caller meets a negative zero.
     return negative && value != 0.0 ? -value : value;

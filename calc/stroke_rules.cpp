@@ -82,12 +82,7 @@ constexpr bool StrokesInHalves(const StrokeRules& rules)
 }
 static_assert(StrokesInHalves(kImperialStroke) && StrokesInHalves(kMetricStroke), "strokes are whole or halves");
 
-const StrokeRules& RulesOf(UnitSystem system)
-{
-    return system == UnitSystem::Imperial ? kImperialStroke : kMetricStroke;
-}
-
-const StrokeRules& SelectedRules(const FormPort& form) { return RulesOf(SelectedSystem(form)); }
+const StrokeRules& SelectedRules(const FormPort& form) { return form.ImperialMode() ? kImperialStroke : kMetricStroke; }
 
 const StrokeBand* FindBand(const StrokeRules& rules, double speed)
 {
@@ -174,7 +169,7 @@ void EntryLeft(FormPort& form, Box box)
 void Buffer_Stroke_Msg(FormPort& form)
 {
     ClearAnswers(form);
-    form.dialogs().ShowMessage({"Buffer stroke is too short!", "Buffer Stroke", MessageIcon::None});
+    form.ModalBoxes().ShowMessage({"Buffer stroke is too short!", "Buffer Stroke", MessageIcon::None});
     const Box stroke = SelectedRules(form).stroke;
     form.SetText(stroke, "");
     form.SetFocus(stroke);
@@ -183,7 +178,7 @@ void Buffer_Stroke_Msg(FormPort& form)
 void ShowStrokeTable(FormPort& form)
 {
     const StrokeRules& rules = SelectedRules(form);
-    form.dialogs().ShowMessage({TableText(rules), std::string(rules.table.title), MessageIcon::None});
+    form.ModalBoxes().ShowMessage({TableText(rules), std::string(rules.table.title), MessageIcon::None});
 }
 
 } // namespace sbc

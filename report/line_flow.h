@@ -22,8 +22,8 @@ public:
         return newPage;
     }
 
-    double top() const { return top_; } // the top of the line placed last
-    int page() const { return page_; }  // its page, from 0
+    double Top() const { return top_; } // the top of the line placed last
+    int Page() const { return page_; }  // its page, from 0
 
 private:
     double top_ = 0;

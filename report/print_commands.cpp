@@ -33,7 +33,7 @@ void AskIdentification(FormPort& form)
 {
     if (!form.Text(Box::txtID).empty())
         return;
-    form.SetText(Box::txtID, form.dialogs().InputBox("Do you wish to identify this elevator?", "Elevator ID"));
+    form.SetText(Box::txtID, form.ModalBoxes().InputBox("Do you wish to identify this elevator?", "Elevator ID"));
 }
 
 // The counts of the selected unit system, as the report prints them.
@@ -119,7 +119,7 @@ void mnuPrintData_Click(FormPort& form, PrintService& print)
         AskIdentification(form);
         const ReportCounts counts = ReadCounts(form);
         print.ShowPrintDialog();
-        PrintReport(print.printer(), BuildDataReport(form, counts));
+        PrintReport(print.ChosenPrinter(), BuildDataReport(form, counts));
     });
 }
 
@@ -134,7 +134,7 @@ void mnuPrintForm_Click(FormPort& form, PrintService& print)
 
 void mnuInfo_Click(FormPort& form)
 {
-    form.dialogs().ShowMessage({FormulaText(), "Formulas", MessageIcon::Information});
+    form.ModalBoxes().ShowMessage({FormulaText(), "Formulas", MessageIcon::Information});
 }
 
 } // namespace sbc

@@ -44,7 +44,7 @@ public:
     // Throws PrintCancelled on Cancel.
     virtual void ShowPrintDialog() = 0;
     // The printer the dialog chose.
-    virtual Printer& printer() = 0;
+    virtual Printer& ChosenPrinter() = 0;
     // Prints the image of the window's client area, scaled to the page.
     virtual void PrintFormImage() = 0;
 };

@@ -59,7 +59,7 @@ public:
         if (flow_.Place(metrics.lineSpacing(), PageHeight()) && !printer_.newPage())
             throw PrintError("no new page");
         if (!text.empty())
-            painter.drawText(QPointF(0, flow_.top() + metrics.ascent()), ToQString(text));
+            painter.drawText(QPointF(0, flow_.Top() + metrics.ascent()), ToQString(text));
     }
 
     void EndDoc() override
@@ -126,7 +126,7 @@ void QtPrintService::ShowPrintDialog()
         throw PrintCancelled();
 }
 
-Printer& QtPrintService::printer() { return *printer_; }
+Printer& QtPrintService::ChosenPrinter() { return *printer_; }
 
 void QtPrintService::PrintFormImage()
 {

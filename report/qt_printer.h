@@ -31,7 +31,7 @@ public:
     ~QtPrintService() override;
 
     void ShowPrintDialog() override;
-    Printer& printer() override;
+    Printer& ChosenPrinter() override;
     void PrintFormImage() override;
 
 private:

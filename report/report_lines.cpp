@@ -70,28 +70,18 @@ constexpr std::array<ResultRow, 3> kResultRows = {{
     {kImperialResults.max, kMetricResults.max, {"Maximum buffer load rating:             ", "Lb", "Kg"}},
 }};
 
-constexpr bool LabelsFitColumn()
-{
-    auto fits = [](const Row& row) { return row.label.size() == kLabelWidth; };
-    return std::all_of(kQuantityRows.begin(), kQuantityRows.end(), [&](const auto& r) { return fits(r.row); })
-           && std::all_of(kResultRows.begin(), kResultRows.end(), [&](const auto& r) { return fits(r.row); });
-}
-static_assert(LabelsFitColumn(), "every label fills the 40-character column");
+constexpr auto kLabelsFitColumn = [](const auto& rows) {
+    return std::ranges::all_of(rows, [](const auto& r) { return r.row.label.size() == kLabelWidth; });
+};
+static_assert(kLabelsFitColumn(kQuantityRows) && kLabelsFitColumn(kResultRows), "every label fills its column");
 
 // A whole number as the platform prints it: the sign's place (blank or minus),
 // the digits, one trailing blank.
-std::string CountText(std::int16_t count)
-{
-    std::string text(count < 0 ? "" : " ");
-    text.append(std::to_string(count)).append(" ");
-    return text;
-}
+std::string CountText(std::int16_t count) { return (count < 0 ? "" : " ") + std::to_string(count) + " "; }
 
 std::string BoxValue(const FormPort& form, Box box, std::string_view unit)
 {
-    std::string text(" ");
-    text.append(form.Text(box)).append(" ").append(unit);
-    return text;
+    return " " + form.Text(box) + " " + std::string(unit);
 }
 
 class ReportWriter {

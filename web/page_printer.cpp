@@ -48,20 +48,20 @@ void ShowPdfFile()
 class WebPrintService::PdfPrinter : public Printer {
 public:
     explicit PdfPrinter(QtPrintService& pdf) : pdf_(pdf) {}
-    std::string FontName() const override { return lines().FontName(); }
-    void SetFontName(std::string_view name) override { lines().SetFontName(name); }
-    double FontSize() const override { return lines().FontSize(); }
-    void SetFontSize(double points) override { lines().SetFontSize(points); }
-    void SetFontBold(bool bold) override { lines().SetFontBold(bold); }
-    void PrintLine(std::string_view text) override { lines().PrintLine(text); }
+    std::string FontName() const override { return Lines().FontName(); }
+    void SetFontName(std::string_view name) override { Lines().SetFontName(name); }
+    double FontSize() const override { return Lines().FontSize(); }
+    void SetFontSize(double points) override { Lines().SetFontSize(points); }
+    void SetFontBold(bool bold) override { Lines().SetFontBold(bold); }
+    void PrintLine(std::string_view text) override { Lines().PrintLine(text); }
     void EndDoc() override
     {
-        lines().EndDoc();
+        Lines().EndDoc();
         ShowPdfFile();
     }
 
 private:
-    Printer& lines() const { return pdf_.printer(); }
+    Printer& Lines() const { return pdf_.ChosenPrinter(); }
     QtPrintService& pdf_;
 };
 
@@ -82,7 +82,7 @@ void WebPrintService::ShowPrintDialog()
     pdf_->ShowPrintDialog();
 }
 
-Printer& WebPrintService::printer() { return *printer_; }
+Printer& WebPrintService::ChosenPrinter() { return *printer_; }
 
 void WebPrintService::PrintFormImage()
 {

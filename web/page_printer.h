@@ -25,7 +25,7 @@ public:
 
     // Nothing to ask: the PDF goes on the paper of the browser's locale.
     void ShowPrintDialog() override;
-    Printer& printer() override;
+    Printer& ChosenPrinter() override;
     void PrintFormImage() override;
 
 private:

@@ -195,9 +195,9 @@ public:
         other_.setObjectName("otherProgram");
         other_.setGeometry(0, 0, 120, 80);
         for (int i = 0; i < kBoxCount; ++i)
-            clickable_.push_back(w_.box(static_cast<Box>(i)));
+            clickable_.push_back(w_.ControlOf(static_cast<Box>(i)));
         for (Option id : {Option::optImperial, Option::optMetric, Option::optPlungerYes, Option::optPlungerNo})
-            options_.push_back(w_.option(id));
+            options_.push_back(w_.ControlOf(id));
         clickable_.insert(clickable_.end(), {options_[0], options_[1], options_[2], options_[3], calculate_, clearAll_});
         untouched_.fill(true);
         last_ = Texts();
@@ -245,7 +245,7 @@ private:
     {
         for (std::size_t i = 0; i < kTwinPairs.size(); ++i)
             for (Box box : {kTwinPairs[i].imperial, kTwinPairs[i].metric})
-                QObject::connect(w_.box(box), &QLineEdit::textChanged, &wiring_, [this, i] {
+                QObject::connect(w_.ControlOf(box), &QLineEdit::textChanged, &wiring_, [this, i] {
                     entryChanged_ = true;
                     untouched_[i] = false;
                 });
@@ -258,14 +258,14 @@ private:
         for (QAbstractButton* option : options_)
             QObject::connect(option, &QAbstractButton::toggled, &wiring_, [=, this](bool on) {
                 optionToggled_ = true;
-                if (on && option->parentWidget() == w_.frame(Frame::Frame3)) // a unit option empties every box
+                if (on && option->parentWidget() == w_.ControlOf(Frame::Frame3)) // a unit option empties every box
                     cleared();
             });
     }
 
     void Describe(const QString& detail) { recent_.back() += ' ' + detail; }
-    bool Imperial() const { return w_.option(Option::optImperial)->isChecked(); }
-    QString Text(Box box) const { return w_.box(box)->text(); }
+    bool Imperial() const { return w_.ControlOf(Option::optImperial)->isChecked(); }
+    QString Text(Box box) const { return w_.ControlOf(box)->text(); }
     Snapshot Texts() const
     {
         Snapshot texts;
@@ -277,7 +277,7 @@ private:
     {
         const QWidget* focus = QApplication::focusWidget();
         return QString("[%1 %2, focus %3]")
-            .arg(Imperial() ? "Imperial" : "Metric", w_.option(Option::optPlungerYes)->isChecked() ? "Yes" : "No",
+            .arg(Imperial() ? "Imperial" : "Metric", w_.ControlOf(Option::optPlungerYes)->isChecked() ? "Yes" : "No",
                  focus ? focus->objectName() : QString("none"));
     }
 
@@ -350,7 +350,7 @@ private:
     {
         const bool imperial = Imperial();
         for (std::size_t row = 0; row < kTwinPairs.size(); ++row) {
-            TextBox* box = w_.box(imperial ? kTwinPairs[row].imperial : kTwinPairs[row].metric);
+            TextBox* box = w_.ControlOf(imperial ? kTwinPairs[row].imperial : kTwinPairs[row].metric);
             if (!box->isVisible())
                 continue;
             ClickAt(box);
@@ -400,7 +400,7 @@ private:
     {
         Describe("double-click Label10");
         const std::size_t before = w_.dialogs.messages.size();
-        QTest::mouseDClick(w_.label(Label::Label10), Qt::LeftButton);
+        QTest::mouseDClick(w_.ControlOf(Label::Label10), Qt::LeftButton);
         const std::string title = std::string("Minimum Spring Buffer Stroke - ") + (Imperial() ? "Imperial" : "Metric");
         if (Checked("double-click") && (w_.dialogs.messages.size() != before + 1 || w_.dialogs.messages.back().title != title))
             Fail("the stroke table of the selected system did not show", "double-click");
@@ -544,7 +544,7 @@ private:
                 return QString("a message box titled \"%1\"").arg(ToQString(messages[i].title));
 
         const Box speed = imperial ? Box::txtOSDD : Box::txtOSDDMet;
-        if ((cleared_ || optionToggled_) && Text(speed).isEmpty() && QApplication::focusWidget() != w_.box(speed))
+        if ((cleared_ || optionToggled_) && Text(speed).isEmpty() && QApplication::focusWidget() != w_.ControlOf(speed))
             return QString("the focus is not in the empty %1: %2").arg(ToQString(NameOf(speed)), Where());
         return {};
     }
@@ -575,8 +575,8 @@ private:
     std::deque<QString> recent_;
     std::vector<QWidget*> clickable_;
     std::vector<QAbstractButton*> options_; // the unit pair, then the plunger pair
-    QAbstractButton* calculate_ = w_.command(Command::cmdCompute);
-    QAbstractButton* clearAll_ = w_.command(Command::cmdClear);
+    QAbstractButton* calculate_ = w_.ControlOf(Command::cmdCompute);
+    QAbstractButton* clearAll_ = w_.ControlOf(Command::cmdClear);
     // What the window's own signals showed since the last check.
     bool entryChanged_ = false, optionToggled_ = false, cleared_ = false, calculated_ = false;
     bool mayCalculate_ = false;

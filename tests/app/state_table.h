@@ -7,9 +7,9 @@
 
 namespace sbc::test {
 
-// E: shown, white, unlocked, tab stop. F: shown, yellow, locked, no tab stop.
-// C: shown, design background, unlocked, tab stop. c: hidden, locked, no tab
-// stop. A lower-case h before E, F or C: hidden with those colours and flags.
+// Entry: shown, white, unlocked, tab stop. Twin: shown, yellow, locked, no tab
+// stop. Count: shown, design background, unlocked, tab stop. Unused: hidden,
+// locked, no tab stop. Hidden before the first three: hidden, as they are.
 struct StateRow {
     std::vector<Box> boxes;
     const char* codes[4]; // Imperial Yes, Imperial No, Metric Yes, Metric No
@@ -19,16 +19,16 @@ inline const std::vector<StateRow>& StateTable()
 {
     static const std::vector<StateRow> rows = {
         {{Box::txtOSDD, Box::txtRatedLoad, Box::txtWeightCar, Box::txtBufferLoadRat, Box::txtBufferStroke},
-         {"E", "E", "F", "F"}},
+         {"Entry", "Entry", "Twin", "Twin"}},
         {{Box::txtOSDDMet, Box::txtRatedLoadMet, Box::txtWeightCarMet, Box::txtBufferLoadRatMet,
           Box::txtBufferStrokeMet},
-         {"F", "F", "E", "E"}},
-        {{Box::txtNumOfBufAssys}, {"C", "C", "c", "c"}},
-        {{Box::txtNumOfBufAssysMet}, {"c", "c", "C", "C"}},
-        {{Box::txtWeightPlunger, Box::txtLengthPlunger, Box::txtPlungerDiam}, {"E", "hE", "F", "hF"}},
-        {{Box::txtWeightPlungerMet, Box::txtLengthPlungerMet, Box::txtPlungerDiamMet}, {"F", "hF", "E", "hE"}},
-        {{Box::txtNumPlungers}, {"C", "hC", "c", "c"}},
-        {{Box::txtNumPlungersMet}, {"c", "c", "C", "hC"}},
+         {"Twin", "Twin", "Entry", "Entry"}},
+        {{Box::txtNumOfBufAssys}, {"Count", "Count", "Unused", "Unused"}},
+        {{Box::txtNumOfBufAssysMet}, {"Unused", "Unused", "Count", "Count"}},
+        {{Box::txtWeightPlunger, Box::txtLengthPlunger, Box::txtPlungerDiam}, {"Entry", "HiddenEntry", "Twin", "HiddenTwin"}},
+        {{Box::txtWeightPlungerMet, Box::txtLengthPlungerMet, Box::txtPlungerDiamMet}, {"Twin", "HiddenTwin", "Entry", "HiddenEntry"}},
+        {{Box::txtNumPlungers}, {"Count", "HiddenCount", "Unused", "Unused"}},
+        {{Box::txtNumPlungersMet}, {"Unused", "Unused", "Count", "HiddenCount"}},
     };
     return rows;
 }
@@ -36,18 +36,18 @@ inline const std::vector<StateRow>& StateTable()
 inline void CheckBox(const Window& w, Box b, QString code)
 {
     const QString where = QString("%1 as %2").arg(ToQString(NameOf(b)), code);
-    TextBox* box = w.box(b);
-    const bool hidden = code.startsWith('h') || code == "c";
-    code.remove('h');
+    TextBox* box = w.ControlOf(b);
+    const bool hidden = code.startsWith("Hidden") || code == "Unused";
+    code.remove("Hidden");
     QVERIFY2(box->isHidden() == hidden, qPrintable(where));
     const QColor designBackground = QApplication::palette().color(QPalette::Base);
-    const QColor expected = code == "E" ? QColor(255, 255, 255)
-                          : code == "F" ? QColor(255, 255, 0)
+    const QColor expected = code == "Entry" ? QColor(255, 255, 255)
+                          : code == "Twin"  ? QColor(255, 255, 0)
                                         : designBackground;
     QVERIFY2(box->palette().color(QPalette::Base) == expected, qPrintable(where));
-    const bool open = code == "E" || code == "C";
-    QVERIFY2(box->isLocked() == !open, qPrintable(where));
-    QVERIFY2(box->isTabStop() == open, qPrintable(where));
+    const bool open = code == "Entry" || code == "Count";
+    QVERIFY2(box->IsLocked() == !open, qPrintable(where));
+    QVERIFY2(box->IsTabStop() == open, qPrintable(where));
 }
 
 inline void CheckState(const Window& w, int state)
@@ -59,22 +59,22 @@ inline void CheckState(const Window& w, int state)
     const bool imperial = state < 2;
     using enum Label;
     for (Label caption : {Label4, Label5, Label7, Label8})
-        QCOMPARE(w.label(caption)->isEnabled(), plungerYes);
+        QCOMPARE(w.ControlOf(caption)->isEnabled(), plungerYes);
     for (Label unit : {Label_0, Label_1, Label_2, Label_3, Label_4, Label_5})
-        QCOMPARE(w.label(unit)->isHidden(), !plungerYes);
-    QVERIFY(w.label(Label6)->isEnabled() && !w.label(Label6)->isHidden());
+        QCOMPARE(w.ControlOf(unit)->isHidden(), !plungerYes);
+    QVERIFY(w.ControlOf(Label6)->isEnabled() && !w.ControlOf(Label6)->isHidden());
     const QColor red(255, 0, 0), black(0, 0, 0);
-    QCOMPARE(w.option(Option::optImperial)->palette().color(QPalette::WindowText), imperial ? red : black);
-    QCOMPARE(w.option(Option::optMetric)->palette().color(QPalette::WindowText), imperial ? black : red);
-    QCOMPARE(w.option(Option::optImperial)->isChecked(), imperial);
-    QCOMPARE(w.option(Option::optPlungerYes)->isChecked(), plungerYes);
+    QCOMPARE(w.ControlOf(Option::optImperial)->palette().color(QPalette::WindowText), imperial ? red : black);
+    QCOMPARE(w.ControlOf(Option::optMetric)->palette().color(QPalette::WindowText), imperial ? black : red);
+    QCOMPARE(w.ControlOf(Option::optImperial)->isChecked(), imperial);
+    QCOMPARE(w.ControlOf(Option::optPlungerYes)->isChecked(), plungerYes);
     QCOMPARE(w.form->ImperialMode(), imperial);
 }
 
 // The index into the codes of StateRow from the options as they stand.
 inline int StateOf(const Window& w)
 {
-    return (w.option(Option::optImperial)->isChecked() ? 0 : 2) + (w.option(Option::optPlungerYes)->isChecked() ? 0 : 1);
+    return (w.ControlOf(Option::optImperial)->isChecked() ? 0 : 2) + (w.ControlOf(Option::optPlungerYes)->isChecked() ? 0 : 1);
 }
 
 } // namespace sbc::test

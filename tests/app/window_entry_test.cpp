@@ -20,17 +20,17 @@ private slots:
         QStringList twins;
         for (const char* key : {"2", "5", "0"}) {
             w.Type(key);
-            twins << w.box(Box::txtBufferStrokeMet)->text();
+            twins << w.ControlOf(Box::txtBufferStrokeMet)->text();
         }
         QCOMPARE(twins, QStringList({"50.8", "635", "6350"}));
         for (int i = 0; i < 3; ++i)
             w.Key(Qt::Key_Backspace);
-        QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("0"));
+        QCOMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("0"));
 
-        w.Click(w.option(Option::optMetric));
+        w.Click(w.ControlOf(Option::optMetric));
         w.Type("1.0");
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString("196.8503937"));
-        QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString("1.0"));
+        QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("196.8503937"));
+        QCOMPARE(w.ControlOf(Box::txtOSDDMet)->text(), QString("1.0"));
     }
 
     // The values and the messages are the entry rules' (calc tests); here the
@@ -58,7 +58,7 @@ private slots:
         Window w(system);
         const Box twin = FindTwinPair(box)->BoxIn(OtherSystem(system));
         QStringList twinSeen;
-        w.dialogs.onMessage = [&](const Message&) { twinSeen << w.box(twin)->text(); };
+        w.dialogs.onMessage = [&](const Message&) { twinSeen << w.ControlOf(twin)->text(); };
         w.TypeInto(PairOf(Quantity::Speed).BoxIn(system), speed);
         w.ClickBox(box);
         w.Type(typed.chopped(1));
@@ -66,9 +66,9 @@ private slots:
         w.Type(typed.right(1));
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(twinSeen, QStringList({twinWhileOpen}));
-        QCOMPARE(w.box(box)->text(), QString());
-        QCOMPARE(w.box(twin)->text(), QString("0"));
-        QCOMPARE(w.focusName(), ToQString(NameOf(box)));
+        QCOMPARE(w.ControlOf(box)->text(), QString());
+        QCOMPARE(w.ControlOf(twin)->text(), QString("0"));
+        QCOMPARE(w.FocusName(), ToQString(NameOf(box)));
         w.ClickBox(Box::txtRatedLoad);
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
     }
@@ -93,12 +93,12 @@ private slots:
         Window w(system);
         w.TypeInto(PairOf(Quantity::Speed).BoxIn(system), speed);
         w.TypeInto(PairOf(Quantity::Stroke).BoxIn(system), stroke);
-        const QString strokes = w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text();
+        const QString strokes = w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text();
         w.ClickBox(other);
         w.ClickBox(Box::txtRatedLoad);
         QVERIFY(w.dialogs.messages.empty());
-        QCOMPARE(w.box(Box::txtBufferStroke)->text() + "|" + w.box(Box::txtBufferStrokeMet)->text(), strokes);
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text(), strokes);
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
     }
 
     void losingTheWindowsActivationChecksNothing()
@@ -110,9 +110,9 @@ private slots:
         Window::ActivateOther(other);
         QVERIFY(w.dialogs.messages.empty());
         w.Activate();
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         QVERIFY(w.dialogs.messages.empty());
-        QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
+        QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString("2"));
     }
 
     void enterCalculatesTheWorkedExample()
@@ -120,7 +120,7 @@ private slots:
         Window w;
         w.ClickBox(Box::txtOSDD);
         for (const auto& [box, text] : worked_example::kEntries) {
-            for (std::size_t tabs = 0; w.focusName() != ToQString(NameOf(box)); ++tabs) {
+            for (std::size_t tabs = 0; w.FocusName() != ToQString(NameOf(box)); ++tabs) {
                 QVERIFY2(tabs < kControlDesigns.size(), qPrintable("Tab never reaches " + ToQString(NameOf(box))));
                 w.Key(Qt::Key_Tab);
             }
@@ -129,27 +129,27 @@ private slots:
         w.Key(Qt::Key_Return);
         QVERIFY(w.dialogs.messages.empty());
         for (const auto& [box, text] : worked_example::kResults) {
-            QCOMPARE(w.box(box)->text(), QString(text));
-            QCOMPARE(w.box(box)->cursorPosition(), 0); // a long result shows its first digits
+            QCOMPARE(w.ControlOf(box)->text(), QString(text));
+            QCOMPARE(w.ControlOf(box)->cursorPosition(), 0); // a long result shows its first digits
         }
-        QCOMPARE(w.focusName(), QString("txtPlungerDiam")); // Enter moves no focus
+        QCOMPARE(w.FocusName(), QString("txtPlungerDiam")); // Enter moves no focus
 
         w.Type("7"); // any change empties the results
         for (Box b : kResultBoxes)
-            QVERIFY(w.box(b)->text().isEmpty());
+            QVERIFY(w.ControlOf(b)->text().isEmpty());
     }
 
     void enterOnAButtonPressesThatButtonElsewhereCalculates()
     {
         Window w;
         w.TypeInto(Box::txtOSDD, "100");
-        w.Click(w.option(Option::optPlungerNo));
+        w.Click(w.ControlOf(Option::optPlungerNo));
         w.Key(Qt::Key_Return); // on an option: Calculate, which misses entries
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
         QCOMPARE(w.dialogs.messages[0].prompt, std::string("Did you make an entry in all the appropriate fields?"));
-        w.command(Command::cmdClear)->setFocus(Qt::TabFocusReason);
+        w.ControlOf(Command::cmdClear)->setFocus(Qt::TabFocusReason);
         w.Key(Qt::Key_Return);
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString()); // Clear All, no second message
+        QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString()); // Clear All, no second message
         QCOMPARE(w.dialogs.messages.size(), std::size_t(1));
     }
 

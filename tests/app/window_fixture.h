@@ -36,7 +36,7 @@ struct Window : WindowDriver {
         form->show();
         Activate();
         if (system == UnitSystem::Metric)
-            Click(option(Option::optMetric));
+            Click(ControlOf(Option::optMetric));
     }
 
     // Under the offscreen platform nothing re-activates the window after

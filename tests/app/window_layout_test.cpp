@@ -34,14 +34,14 @@ private slots:
     {
         QFETCH(int, row);
         const ControlDesign& d = kControlDesigns[std::size_t(row)];
-        QWidget* widget = window_->form->widget(d.id);
+        QWidget* widget = window_->form->ControlOf(d.id);
         QCOMPARE(widget->objectName(), QString(QTest::currentDataTag()));
         QCOMPARE(widget->parentWidget()->objectName(), d.container ? ToQString(NameOf(*d.container)) : QString("client"));
         if (d.fontPoints > 0)
             QVERIFY(widget->font().family() == "MS Sans Serif" && widget->font().pointSizeF() == d.fontPoints && widget->font().bold());
         if (const Box* b = std::get_if<Box>(&d.id); b && IsResultBox(*b)) {
-            QCOMPARE(window_->box(*b)->palette().color(QPalette::Base), QColor(255, 255, 0));
-            QVERIFY(window_->box(*b)->isLocked() && !window_->box(*b)->isTabStop());
+            QCOMPARE(window_->ControlOf(*b)->palette().color(QPalette::Base), QColor(255, 255, 0));
+            QVERIFY(window_->ControlOf(*b)->IsLocked() && !window_->ControlOf(*b)->IsTabStop());
         }
     }
 
@@ -56,21 +56,21 @@ private slots:
         QTest::addColumn<double>("points"); // 0: the toolkit's default font
         const Window& w = *window_;
         auto row = [](const char* name, QWidget* widget) -> QTestData& { return QTest::newRow(name) << widget; };
-        row("txtID", w.box(Box::txtID)) << "client" << "" << QRect(1740, 240, 3315, 315) << 8.25;
-        row("txtOSDDMet", w.box(Box::txtOSDDMet)) << "client" << "" << QRect(7260, 900, 1215, 315) << 8.25;
-        row("txtPlungerDiamMet", w.box(Box::txtPlungerDiamMet)) << "Frame1" << "" << QRect(6960, 1785, 1215, 315) << 8.25;
-        row("txtBufferGood", w.box(Box::txtBufferGood)) << "client" << "" << QRect(5340, 7260, 1875, 495) << 13.5;
-        row("cmdCompute", w.command(Command::cmdCompute)) << "client" << "&Calculate" << QRect(420, 7260, 1455, 495) << 12.0;
-        row("optMetric", w.option(Option::optMetric)) << "Frame3" << "&Metric" << QRect(2100, 180, 1275, 375) << 9.75;
-        row("optPlungerNo", w.option(Option::optPlungerNo)) << "Frame2" << "&No" << QRect(1080, 120, 675, 195) << 8.25;
-        row("Label10", w.label(Label::Label10)) << "client" << "Buffer stroke:   " << QRect(480, 2445, 4755, 315) << 9.75;
-        row("Label13", w.label(Label::Label13)) << "client" << "Actual buffer load rating:" << QRect(480, 6120, 4755, 315) << 12.0;
-        row("Label6", w.label(Label::Label6)) << "Frame1" << "Is plunger weight carried by car at buffer impact?"
+        row("txtID", w.ControlOf(Box::txtID)) << "client" << "" << QRect(1740, 240, 3315, 315) << 8.25;
+        row("txtOSDDMet", w.ControlOf(Box::txtOSDDMet)) << "client" << "" << QRect(7260, 900, 1215, 315) << 8.25;
+        row("txtPlungerDiamMet", w.ControlOf(Box::txtPlungerDiamMet)) << "Frame1" << "" << QRect(6960, 1785, 1215, 315) << 8.25;
+        row("txtBufferGood", w.ControlOf(Box::txtBufferGood)) << "client" << "" << QRect(5340, 7260, 1875, 495) << 13.5;
+        row("cmdCompute", w.ControlOf(Command::cmdCompute)) << "client" << "&Calculate" << QRect(420, 7260, 1455, 495) << 12.0;
+        row("optMetric", w.ControlOf(Option::optMetric)) << "Frame3" << "&Metric" << QRect(2100, 180, 1275, 375) << 9.75;
+        row("optPlungerNo", w.ControlOf(Option::optPlungerNo)) << "Frame2" << "&No" << QRect(1080, 120, 675, 195) << 8.25;
+        row("Label10", w.ControlOf(Label::Label10)) << "client" << "Buffer stroke:   " << QRect(480, 2445, 4755, 315) << 9.75;
+        row("Label13", w.ControlOf(Label::Label13)) << "client" << "Actual buffer load rating:" << QRect(480, 6120, 4755, 315) << 12.0;
+        row("Label6", w.ControlOf(Label::Label6)) << "Frame1" << "Is plunger weight carried by car at buffer impact?"
                                                    << QRect(180, 270, 5115, 315) << 9.75;
-        row("Label(3)", w.label(Label::Label_3)) << "Frame1" << "KG" << QRect(8280, 820, 375, 255) << 8.25;
-        row("Label29", w.label(Label::Label29)) << "client" << "KG" << QRect(8580, 5820, 375, 195) << 8.25;
-        row("Frame1", w.frame(Frame::Frame1)) << "client" << "" << QRect(300, 3240, 8835, 2235) << 0.0;
-        row("Frame2", w.frame(Frame::Frame2)) << "Frame1" << "" << QRect(5400, 180, 3195, 495) << 0.0;
+        row("Label(3)", w.ControlOf(Label::Label_3)) << "Frame1" << "KG" << QRect(8280, 820, 375, 255) << 8.25;
+        row("Label29", w.ControlOf(Label::Label29)) << "client" << "KG" << QRect(8580, 5820, 375, 195) << 8.25;
+        row("Frame1", w.ControlOf(Frame::Frame1)) << "client" << "" << QRect(300, 3240, 8835, 2235) << 0.0;
+        row("Frame2", w.ControlOf(Frame::Frame2)) << "Frame1" << "" << QRect(5400, 180, 3195, 495) << 0.0;
     }
     void sampleControlsStandAsDesigned()
     {
@@ -92,7 +92,7 @@ private slots:
 
     void theDesignFontResolvesToAMetricCompatibleFace()
     {
-        QCOMPARE(QFontInfo(window_->label(Label::Label1)->font()).family(), QString("Liberation Sans"));
+        QCOMPARE(QFontInfo(window_->ControlOf(Label::Label1)->font()).family(), QString("Liberation Sans"));
     }
 
     void everyCaptionFitsItsControl_data()
@@ -106,7 +106,7 @@ private slots:
     {
         QFETCH(int, row);
         const ControlDesign& d = kControlDesigns[std::size_t(row)];
-        QWidget* widget = window_->form->widget(d.id);
+        QWidget* widget = window_->form->ControlOf(d.id);
         const QFontMetrics fm(widget->font());
         int needed = fm.horizontalAdvance(ToQString(d.caption).remove('&').trimmed());
         if (std::holds_alternative<Option>(d.id))
@@ -123,12 +123,12 @@ private slots:
         const Window& w = *window_;
         QCOMPARE(w.form->windowTitle(),
                  QString(" Hydraulic Elevator - Spring Buffer Reaction Calculator          www.example.org"));
-        QCOMPARE(w.label(Label::Label1)->toolTip(),
+        QCOMPARE(w.ControlOf(Label::Label1)->toolTip(),
                  QString(" ASME A17.1-1996 Definition: \"The speed at which a hydraulic elevator is set to lower with rated load.\" "));
-        QCOMPARE(w.label(Label::Label6)->toolTip(),
+        QCOMPARE(w.ControlOf(Label::Label6)->toolTip(),
                  QString(" See Rule 301.3(e)  \"Plunger weight less buoyant effects...shall be added...and used in calculations.\" "));
-        QCOMPARE(w.label(Label::Label32)->toolTip(), QString(" Identify this elevator with a maximum of 30 charaters "));
-        QCOMPARE(w.label(Label::Label_4)->text(), QString("M"));
+        QCOMPARE(w.ControlOf(Label::Label32)->toolTip(), QString(" Identify this elevator with a maximum of 30 charaters "));
+        QCOMPARE(w.ControlOf(Label::Label_4)->text(), QString("M"));
         QVERIFY(!w.form->windowIcon().isNull());
         QVERIFY(w.form->windowIcon().availableSizes().contains(QSize(16, 16)));
         QVERIFY(w.form->windowIcon().availableSizes().contains(QSize(32, 32)));
@@ -142,10 +142,10 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("keys");
         const frmMain& f = *window_->form;
-        QMenu* file = f.menu(Menu::mnuFile);
-        QTest::newRow("mnuPrintData") << f.menuEntry(MenuEntry::mnuPrintData) << file << "&File" << "Print &Data" << "Ctrl+D";
-        QTest::newRow("mnuPrintForm") << f.menuEntry(MenuEntry::mnuPrintForm) << file << "&File" << "Print &Form" << "Ctrl+F";
-        QTest::newRow("mnuInfo") << f.menuEntry(MenuEntry::mnuInfo) << f.menu(Menu::mnuHelp) << "&Help" << "&Info" << "Ctrl+I";
+        QMenu* file = f.ControlOf(Menu::mnuFile);
+        QTest::newRow("mnuPrintData") << f.ControlOf(MenuEntry::mnuPrintData) << file << "&File" << "Print &Data" << "Ctrl+D";
+        QTest::newRow("mnuPrintForm") << f.ControlOf(MenuEntry::mnuPrintForm) << file << "&File" << "Print &Form" << "Ctrl+F";
+        QTest::newRow("mnuInfo") << f.ControlOf(MenuEntry::mnuInfo) << f.ControlOf(Menu::mnuHelp) << "&Help" << "&Info" << "Ctrl+I";
     }
     void menusCarryTheirShortcuts()
     {
@@ -167,19 +167,19 @@ private slots:
     {
         Window& w = *window_;
         // The verdict's size is among the design's rows above.
-        QCOMPARE(w.box(Box::txtBufferGood)->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(w.ControlOf(Box::txtBufferGood)->palette().color(QPalette::Text), QColor(255, 0, 0));
         w.ClickBox(Box::txtMinBufLoadRat);
-        QCOMPARE(w.focusName(), QString("txtMinBufLoadRat")); // locked, still takes the focus
+        QCOMPARE(w.FocusName(), QString("txtMinBufLoadRat")); // locked, still takes the focus
         w.Type("123");
-        QCOMPARE(w.box(Box::txtMinBufLoadRat)->text(), QString());
+        QCOMPARE(w.ControlOf(Box::txtMinBufLoadRat)->text(), QString());
     }
 
     void theIdentificationTakesThirtyCharacters()
     {
         Window& w = *window_;
         w.TypeInto(Box::txtID, QString(31, 'x'));
-        QCOMPARE(w.box(Box::txtID)->text(), QString(30, 'x'));
-        w.box(Box::txtID)->clear();
+        QCOMPARE(w.ControlOf(Box::txtID)->text(), QString(30, 'x'));
+        w.ControlOf(Box::txtID)->clear();
     }
 
     // A box by caption and unit, described by its caption's tooltip; the
@@ -187,20 +187,20 @@ private slots:
     void aScreenReaderHearsTheWindowAsItIs()
     {
         Window& w = *window_;
-        QCOMPARE(w.box(Box::txtRatedLoad)->accessibleName(), QString("Rated load, LB"));
-        QCOMPARE(w.box(Box::txtOSDDMet)->accessibleName(), QString("Operating speed in the down direction, MPS"));
-        QCOMPARE(w.box(Box::txtPlungerDiamMet)->accessibleName(), QString("Diamater of plunger, MM"));
-        QCOMPARE(w.box(Box::txtNumPlungersMet)->accessibleName(), QString("Number of plungers"));
-        QCOMPARE(w.box(Box::txtMaxBufLoadRatMet)->accessibleName(), QString("Maximum buffer load rating, KG"));
-        QCOMPARE(w.box(Box::txtBufferGood)->accessibleName(), QString("Buffer is"));
-        QCOMPARE(w.box(Box::txtWeightCarMet)->accessibleDescription(), QString("From data plate on crosshead"));
-        QCOMPARE(w.box(Box::txtMinBufLoadRat)->accessibleDescription(), QString("Rule 1308.2    Buffer reaction"));
-        QCOMPARE(w.box(Box::txtBufferGood)->accessibleDescription(), QString());
+        QCOMPARE(w.ControlOf(Box::txtRatedLoad)->accessibleName(), QString("Rated load, LB"));
+        QCOMPARE(w.ControlOf(Box::txtOSDDMet)->accessibleName(), QString("Operating speed in the down direction, MPS"));
+        QCOMPARE(w.ControlOf(Box::txtPlungerDiamMet)->accessibleName(), QString("Diamater of plunger, MM"));
+        QCOMPARE(w.ControlOf(Box::txtNumPlungersMet)->accessibleName(), QString("Number of plungers"));
+        QCOMPARE(w.ControlOf(Box::txtMaxBufLoadRatMet)->accessibleName(), QString("Maximum buffer load rating, KG"));
+        QCOMPARE(w.ControlOf(Box::txtBufferGood)->accessibleName(), QString("Buffer is"));
+        QCOMPARE(w.ControlOf(Box::txtWeightCarMet)->accessibleDescription(), QString("From data plate on crosshead"));
+        QCOMPARE(w.ControlOf(Box::txtMinBufLoadRat)->accessibleDescription(), QString("Rule 1308.2    Buffer reaction"));
+        QCOMPARE(w.ControlOf(Box::txtBufferGood)->accessibleDescription(), QString());
         const QString question = "Is plunger weight carried by car at buffer impact?";
-        QCOMPARE(w.frame(Frame::Frame3)->accessibleName(), QString("Unit system"));
-        QCOMPARE(w.frame(Frame::Frame2)->accessibleName(), question);
-        QCOMPARE(w.option(Option::optPlungerYes)->accessibleName(), question + " Yes");
-        QCOMPARE(w.option(Option::optPlungerNo)->accessibleName(), question + " No");
+        QCOMPARE(w.ControlOf(Frame::Frame3)->accessibleName(), QString("Unit system"));
+        QCOMPARE(w.ControlOf(Frame::Frame2)->accessibleName(), question);
+        QCOMPARE(w.ControlOf(Option::optPlungerYes)->accessibleName(), question + " Yes");
+        QCOMPARE(w.ControlOf(Option::optPlungerNo)->accessibleName(), question + " No");
     }
 
     void theWindowIsNotResizable()

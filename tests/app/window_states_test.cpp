@@ -16,7 +16,7 @@ QStringList TabCycle(Window& w)
     QStringList seen;
     for (int i = 0; i < 20; ++i) {
         w.Key(Qt::Key_Tab);
-        seen << w.focusName();
+        seen << w.FocusName();
         if (seen.last() == "txtID")
             break;
     }
@@ -33,24 +33,24 @@ private slots:
     {
         Window w;
         CheckState(w, 0);
-        QCOMPARE(w.focusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
+        QCOMPARE(w.FocusName(), QString("txtID")); // loading moves no focus: the first tab stop has it
         w.TypeInto(Box::txtWeightPlunger, "1200");
         w.TypeInto(Box::txtNumPlungers, "1");
-        w.Click(w.option(Option::optPlungerNo));
+        w.Click(w.ControlOf(Option::optPlungerNo));
         CheckState(w, 1);
-        QCOMPARE(w.focusName(), QString("txtOSDD")); // the speed box is empty
-        w.Click(w.option(Option::optPlungerYes));
+        QCOMPARE(w.FocusName(), QString("txtOSDD")); // the speed box is empty
+        w.Click(w.ControlOf(Option::optPlungerYes));
         CheckState(w, 0);
-        QCOMPARE(w.box(Box::txtWeightPlunger)->text(), QString("1200"));
-        QCOMPARE(w.box(Box::txtNumPlungers)->text(), QString("1"));
-        w.Click(w.option(Option::optPlungerNo));
-        w.Click(w.option(Option::optMetric));
+        QCOMPARE(w.ControlOf(Box::txtWeightPlunger)->text(), QString("1200"));
+        QCOMPARE(w.ControlOf(Box::txtNumPlungers)->text(), QString("1"));
+        w.Click(w.ControlOf(Option::optPlungerNo));
+        w.Click(w.ControlOf(Option::optMetric));
         CheckState(w, 2);
-        w.Click(w.option(Option::optPlungerNo));
+        w.Click(w.ControlOf(Option::optPlungerNo));
         CheckState(w, 3);
-        w.Click(w.option(Option::optPlungerYes));
+        w.Click(w.ControlOf(Option::optPlungerYes));
         CheckState(w, 2);
-        w.Click(w.option(Option::optImperial));
+        w.Click(w.ControlOf(Option::optImperial));
         CheckState(w, 0);
     }
 
@@ -61,13 +61,13 @@ private slots:
                                            "txtBufferStroke", "txtNumOfBufAssys", "txtWeightPlunger",
                                            "txtNumPlungers", "txtLengthPlunger", "txtPlungerDiam",
                                            "cmdCompute", "cmdClear", "optPlungerYes", "optImperial", "txtID"}));
-        w.Click(w.option(Option::optMetric));
+        w.Click(w.ControlOf(Option::optMetric));
         QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet",
                                            "txtBufferLoadRatMet", "txtBufferStrokeMet", "txtNumOfBufAssysMet",
                                            "txtWeightPlungerMet", "txtNumPlungersMet", "txtLengthPlungerMet",
                                            "txtPlungerDiamMet", "cmdCompute", "cmdClear", "optPlungerYes",
                                            "optMetric", "txtID"}));
-        w.Click(w.option(Option::optPlungerNo));
+        w.Click(w.ControlOf(Option::optPlungerNo));
         QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet",
                                            "txtBufferLoadRatMet", "txtBufferStrokeMet", "txtNumOfBufAssysMet",
                                            "cmdCompute", "cmdClear", "optPlungerNo", "optMetric", "txtID"}));
@@ -93,17 +93,17 @@ private slots:
         Window w(start);
         w.TypeInto(Box::txtID, "Car 4");
         for (const TwinPair& pair : kTwinPairs)
-            if (Box b = pair.BoxIn(start); w.box(b)->isVisible())
+            if (Box b = pair.BoxIn(start); w.ControlOf(b)->isVisible())
                 w.TypeInto(b, "1");
-        w.Click(w.option(Option::optPlungerNo));
-        w.box(Box::txtMinBufLoadRat)->setText("1234"); // as a calculation would leave it
+        w.Click(w.ControlOf(Option::optPlungerNo));
+        w.ControlOf(Box::txtMinBufLoadRat)->setText("1234"); // as a calculation would leave it
         const Option other = start == UnitSystem::Imperial ? Option::optMetric : Option::optImperial;
-        w.Click(clearAll ? static_cast<QWidget*>(w.command(Command::cmdClear)) : w.option(other));
+        w.Click(clearAll ? static_cast<QWidget*>(w.ControlOf(Command::cmdClear)) : w.ControlOf(other));
         for (int i = 1; i < kBoxCount; ++i)
-            QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), NameOf(static_cast<Box>(i)).data());
-        QCOMPARE(w.box(Box::txtID)->text(), QString("Car 4"));
+            QVERIFY2(w.ControlOf(static_cast<Box>(i))->text().isEmpty(), NameOf(static_cast<Box>(i)).data());
+        QCOMPARE(w.ControlOf(Box::txtID)->text(), QString("Car 4"));
         CheckState(w, state);
-        QCOMPARE(w.focusName(), state == 0 ? QString("txtOSDD") : QString("txtOSDDMet"));
+        QCOMPARE(w.FocusName(), state == 0 ? QString("txtOSDD") : QString("txtOSDDMet"));
     }
 
     // The order shows in what the window does on the way: an emptied
@@ -119,21 +119,21 @@ private slots:
         w.TypeInto(Box::txtWeightPlunger, "1");
         w.TypeInto(Box::txtBufferStroke, "2");
         w.TypeInto(Box::txtNumOfBufAssys, "2");
-        w.Click(w.option(Option::optPlungerNo));
-        w.command(Command::cmdClear)->setFocus();
+        w.Click(w.ControlOf(Option::optPlungerNo));
+        w.ControlOf(Command::cmdClear)->setFocus();
 
         QStringList log;
         QObject recorder;
         for (int i = 0; i < kBoxCount; ++i)
-            QObject::connect(w.box(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
+            QObject::connect(w.ControlOf(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
                              [&log, i](const QString& text) { log << ToQString(NameOf(static_cast<Box>(i))) + "=" + text; });
-        QObject::connect(w.option(Option::optPlungerYes), &QRadioButton::toggled, &recorder, [&log](bool on) {
+        QObject::connect(w.ControlOf(Option::optPlungerYes), &QRadioButton::toggled, &recorder, [&log](bool on) {
             if (on)
                 log << "Yes";
         });
         QObject::connect(qApp, &QApplication::focusChanged, &recorder,
                          [&log](QWidget*, QWidget* now) { log << "focus " + now->objectName(); });
-        w.Click(w.command(Command::cmdClear));
+        w.Click(w.ControlOf(Command::cmdClear));
 
         QCOMPARE(log, QStringList({
                           // first pass, Imperial
@@ -149,11 +149,11 @@ private slots:
     {
         Window w;
         w.TypeInto(Box::txtOSDD, "1");
-        w.Click(w.option(Option::optPlungerNo));
-        QCOMPARE(w.focusName(), QString("optPlungerNo"));
-        w.box(Box::txtOSDD)->setText(" ");
-        w.Click(w.option(Option::optPlungerYes));
-        QCOMPARE(w.focusName(), QString("optPlungerYes")); // a blank is not empty
+        w.Click(w.ControlOf(Option::optPlungerNo));
+        QCOMPARE(w.FocusName(), QString("optPlungerNo"));
+        w.ControlOf(Box::txtOSDD)->setText(" ");
+        w.Click(w.ControlOf(Option::optPlungerYes));
+        QCOMPARE(w.FocusName(), QString("optPlungerYes")); // a blank is not empty
     }
 
     void accessKeysChooseTheOptions()
@@ -162,34 +162,34 @@ private slots:
         Window w;
         w.ClickBox(Box::txtRatedLoad);
         w.Key(Qt::Key_M, Qt::AltModifier);
-        SBC_TRY_VERIFY(w.option(Option::optMetric)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        SBC_TRY_VERIFY(w.ControlOf(Option::optMetric)->isChecked());
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
         w.Key(Qt::Key_N, Qt::AltModifier);
-        SBC_TRY_VERIFY(w.option(Option::optPlungerNo)->isChecked());
+        SBC_TRY_VERIFY(w.ControlOf(Option::optPlungerNo)->isChecked());
         w.Key(Qt::Key_Y, Qt::AltModifier);
-        SBC_TRY_VERIFY(w.option(Option::optPlungerYes)->isChecked());
+        SBC_TRY_VERIFY(w.ControlOf(Option::optPlungerYes)->isChecked());
         w.Key(Qt::Key_I, Qt::AltModifier);
-        SBC_TRY_VERIFY(w.option(Option::optImperial)->isChecked());
+        SBC_TRY_VERIFY(w.ControlOf(Option::optImperial)->isChecked());
     }
 
     void arrowKeysChooseAnOptionAndTheFocusGoesToTheEmptySpeedBox()
     {
         Window w;
-        w.Click(w.option(Option::optImperial));
+        w.Click(w.ControlOf(Option::optImperial));
         w.Key(Qt::Key_Right);
-        QVERIFY(w.option(Option::optMetric)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
-        w.Click(w.option(Option::optPlungerYes));
+        QVERIFY(w.ControlOf(Option::optMetric)->isChecked());
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
+        w.Click(w.ControlOf(Option::optPlungerYes));
         w.Key(Qt::Key_Down);
-        QVERIFY(w.option(Option::optPlungerNo)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
-        w.Click(w.option(Option::optPlungerNo));
+        QVERIFY(w.ControlOf(Option::optPlungerNo)->isChecked());
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
+        w.Click(w.ControlOf(Option::optPlungerNo));
         w.Key(Qt::Key_Right); // past the last option nothing changes
-        QVERIFY(w.option(Option::optPlungerNo)->isChecked());
-        QCOMPARE(w.focusName(), QString("optPlungerNo"));
+        QVERIFY(w.ControlOf(Option::optPlungerNo)->isChecked());
+        QCOMPARE(w.FocusName(), QString("optPlungerNo"));
         w.Key(Qt::Key_Left);
-        QVERIFY(w.option(Option::optPlungerYes)->isChecked());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        QVERIFY(w.ControlOf(Option::optPlungerYes)->isChecked());
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
     }
 
     void enteringABoxSelectsItsWholeText()
@@ -198,19 +198,19 @@ private slots:
         w.TypeInto(Box::txtRatedLoad, "1000");
         w.ClickBox(Box::txtOSDD);
         w.Key(Qt::Key_Tab);
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
-        QCOMPARE(w.box(Box::txtRatedLoad)->selectedText(), QString("1000"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.ControlOf(Box::txtRatedLoad)->selectedText(), QString("1000"));
         w.Type("5");
-        QCOMPARE(w.box(Box::txtRatedLoad)->text(), QString("5"));
+        QCOMPARE(w.ControlOf(Box::txtRatedLoad)->text(), QString("5"));
         w.ClickBox(Box::txtOSDD);
         w.ClickBox(Box::txtRatedLoad); // a click selects it too
-        QCOMPARE(w.box(Box::txtRatedLoad)->selectedText(), QString("5"));
+        QCOMPARE(w.ControlOf(Box::txtRatedLoad)->selectedText(), QString("5"));
 
         // Beyond what a 16-bit count holds, the whole text is still selected.
-        w.box(Box::txtWeightCar)->setText(QString(40000, '7'));
+        w.ControlOf(Box::txtWeightCar)->setText(QString(40000, '7'));
         w.ClickBox(Box::txtRatedLoad);
         w.Key(Qt::Key_Tab);
-        QCOMPARE(w.box(Box::txtWeightCar)->selectedText().size(), 40000);
+        QCOMPARE(w.ControlOf(Box::txtWeightCar)->selectedText().size(), 40000);
     }
 };
 

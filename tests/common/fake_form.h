@@ -50,7 +50,7 @@ public:
 
     bool ImperialMode() const override { return imperial; }
     bool PlungerYes() const override { return plungerYes; }
-    Dialogs& dialogs() override { return *this; }
+    Dialogs& ModalBoxes() override { return *this; }
 
     // Puts a text into a box without running its handler, as if it stood
     // there before the test began.

@@ -98,7 +98,7 @@ public:
         if (cancel)
             throw PrintCancelled();
     }
-    Printer& printer() override { return recorder; }
+    Printer& ChosenPrinter() override { return recorder; }
     void PrintFormImage() override { log_.push_back("form image"); }
 
     // How often the log holds `entry`: "dialog", "form image", "end", ...

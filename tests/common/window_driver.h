@@ -15,19 +15,17 @@ namespace sbc::test {
 
 class WindowDriver {
 public:
-    TextBox* box(Box b) const { return window_->box(b); }
-    QLabel* label(Label id) const { return window_->label(id); }
-    QFrame* frame(Frame id) const { return window_->frame(id); }
-    QRadioButton* option(Option id) const { return window_->option(id); }
-    QPushButton* command(Command id) const { return window_->command(id); }
-    QString focusName() const
+    // The window's controls by their ids, as frmMain gives them.
+    template <typename Id>
+    auto ControlOf(Id id) const { return window_->ControlOf(id); }
+    QString FocusName() const
     {
         QWidget* w = QApplication::focusWidget();
         return w ? w->objectName() : QString();
     }
 
     void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2)); }
-    void ClickBox(Box b) { Click(box(b)); }
+    void ClickBox(Box b) { Click(ControlOf(b)); }
     // Types into the widget that has the focus, key by key.
     void Type(const QString& keys)
     {

@@ -128,7 +128,7 @@ public:
                  qPrintable("the window was not activated again; active: " + ActiveName()));
     }
 
-    QStringList seenTexts() const
+    QStringList SeenTexts() const
     {
         QStringList texts;
         for (const SeenBox& b : seen)
@@ -137,7 +137,7 @@ public:
     }
 
     // The window's Print Data command, as its menu item runs it.
-    void PrintData() { form.menuEntry(MenuEntry::mnuPrintData)->trigger(); }
+    void PrintData() { form.ControlOf(MenuEntry::mnuPrintData)->trigger(); }
 
     // With SBC_SCREENSHOTS naming a folder, the screen as the user sees it.
     void Screenshot(const QString& name)

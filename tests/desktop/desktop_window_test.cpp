@@ -39,8 +39,8 @@ void PrintForTheCheck(DesktopWindow& w)
     QCOMPARE(w.seen[1].kind, QString("print"));
     w.WaitActive();
     ReportCounts counts;
-    counts[Quantity::BufferCount] = static_cast<std::int16_t>(w.box(Box::txtNumOfBufAssys)->text().toInt());
-    counts[Quantity::PlungerCount] = static_cast<std::int16_t>(w.box(Box::txtNumPlungers)->text().toInt());
+    counts[Quantity::BufferCount] = static_cast<std::int16_t>(w.ControlOf(Box::txtNumOfBufAssys)->text().toInt());
+    counts[Quantity::PlungerCount] = static_cast<std::int16_t>(w.ControlOf(Box::txtNumPlungers)->text().toInt());
     const std::vector<ReportLine> report = BuildDataReport(w.form, counts);
     // Each page as full as its printable height holds, as the default printer gives it.
     QPrinter printer(QPrinter::HighResolution);
@@ -63,7 +63,7 @@ void PrintForTheCheck(DesktopWindow& w)
     }
     QFile pageCount(folder + "/report-pages.txt");
     QVERIFY(pageCount.open(QIODevice::WriteOnly) && pageCount.write(QByteArray::number(pages)) > 0);
-    w.form.menuEntry(MenuEntry::mnuPrintForm)->trigger();
+    w.form.ControlOf(MenuEntry::mnuPrintForm)->trigger();
     QCOMPARE(w.seen.size(), std::size_t(3));
     w.WaitActive();
     w.acceptPrint = false;
@@ -73,7 +73,7 @@ void PrintForTheCheck(DesktopWindow& w)
 void CheckResultsEmpty(const DesktopWindow& w)
 {
     for (Box b : kResultBoxes)
-        QVERIFY2(w.box(b)->text().isEmpty(), Name(b).c_str());
+        QVERIFY2(w.ControlOf(b)->text().isEmpty(), Name(b).c_str());
 }
 } // namespace
 
@@ -85,20 +85,20 @@ private slots:
         DesktopWindow w;
         QString metricWhileOpen;
         w.whileOpen = [&] {
-            metricWhileOpen = w.box(Box::txtOSDDMet)->text();
+            metricWhileOpen = w.ControlOf(Box::txtOSDDMet)->text();
             w.Screenshot("oil-buffer-message");
         };
         w.TypeInto(Box::txtOSDD, "201");
-        QCOMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        QCOMPARE(w.SeenTexts(), QStringList({kOilImperial}));
         QCOMPARE(w.seen[0].title, QString("Oil Buffer Required"));
         QCOMPARE(metricWhileOpen, QString("1.02108"));
         w.WaitActive();
         w.Screenshot("after-oil-buffer");
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
-        QCOMPARE(w.box(Box::txtOSDDMet)->text(), QString("0"));
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.ControlOf(Box::txtOSDDMet)->text(), QString("0"));
+        QCOMPARE(w.FocusName(), QString("txtOSDD"));
         w.Type("150");
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString("150"));
+        QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("150"));
     }
 
     // Leaving by Tab and by a click into another box.
@@ -112,18 +112,18 @@ private slots:
                 w.ClickBox(Box::txtRatedLoad);
             else
                 w.Key(Qt::Key_Tab);
-            QCOMPARE(w.seenTexts(), QStringList({kShortStroke}));
+            QCOMPARE(w.SeenTexts(), QStringList({kShortStroke}));
             QCOMPARE(w.seen[0].title, QString("Buffer Stroke"));
             w.WaitActive();
             w.Screenshot(byClick ? "after-short-stroke-click" : "after-short-stroke-tab");
-            QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString());
-            QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("0"));
-            QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+            QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString());
+            QCOMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("0"));
+            QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
             w.Type("2.5");
-            QCOMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
+            QCOMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("63.5"));
             w.Key(Qt::Key_Tab); // long enough now
             QCOMPARE(w.seen.size(), std::size_t(1));
-            QCOMPARE(w.focusName(), QString("txtNumOfBufAssys"));
+            QCOMPARE(w.FocusName(), QString("txtNumOfBufAssys"));
         }
     }
 
@@ -138,12 +138,12 @@ private slots:
         DesktopWindow w;
         w.TypeInto(Box::txtOSDD, "120");
         w.TypeInto(Box::txtBufferStroke, "2");
-        QPushButton* calculate = w.command(Command::cmdCompute);
+        QPushButton* calculate = w.ControlOf(Command::cmdCompute);
         ServerKeys::Click(calculate);
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kShortStroke}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kShortStroke}));
         w.WaitActive();
         SBC_TRY_VERIFY(!calculate->isDown());
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         CheckResultsEmpty(w);
     }
 
@@ -156,13 +156,13 @@ private slots:
         w.TypeInto(Box::txtBufferStroke, "2");
         w.TypeInto(Box::txtOSDD, "120");
         w.Key(Qt::Key_Return);
-        QCOMPARE(w.seenTexts(), QStringList({kShortStroke, kMissingEntry}));
+        QCOMPARE(w.SeenTexts(), QStringList({kShortStroke, kMissingEntry}));
         QCOMPARE(w.seen[1].title, QString("Buffer Reaction Calculator"));
         w.WaitActive();
         w.Screenshot("after-calculate-two-messages");
         CheckResultsEmpty(w);
-        QCOMPARE(w.box(Box::txtBufferStroke)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString());
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
     }
 
     void theFirstWorkedExampleThenClearAll()
@@ -170,30 +170,30 @@ private slots:
         DesktopWindow w;
         for (const auto& [b, text] : worked_example::kEntries)
             w.TypeInto(b, text);
-        w.Click(w.command(Command::cmdCompute));
+        w.Click(w.ControlOf(Command::cmdCompute));
         QVERIFY(w.seen.empty());
         for (const auto& [b, text] : worked_example::kResults)
-            QCOMPARE(w.box(b)->text(), QString(text));
+            QCOMPARE(w.ControlOf(b)->text(), QString(text));
         w.Screenshot("worked-example");
         PrintForTheCheck(w);
 
-        w.Click(w.command(Command::cmdClear));
+        w.Click(w.ControlOf(Command::cmdClear));
         for (int i = 0; i < kBoxCount; ++i)
             if (static_cast<Box>(i) != Box::txtID)
-                QVERIFY2(w.box(static_cast<Box>(i))->text().isEmpty(), Name(static_cast<Box>(i)).c_str());
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
+                QVERIFY2(w.ControlOf(static_cast<Box>(i))->text().isEmpty(), Name(static_cast<Box>(i)).c_str());
+        QCOMPARE(w.FocusName(), QString("txtOSDD"));
     }
 
     void aUnitSwitchEmptiesTheBoxesAndFocusesTheSpeed()
     {
         DesktopWindow w;
         w.TypeInto(Box::txtOSDD, "100");
-        w.Click(w.option(Option::optMetric));
-        QVERIFY(w.option(Option::optMetric)->isChecked());
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtOSDDMet"));
+        w.Click(w.ControlOf(Option::optMetric));
+        QVERIFY(w.ControlOf(Option::optMetric)->isChecked());
+        QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.FocusName(), QString("txtOSDDMet"));
         w.Type("1.0");
-        QCOMPARE(w.box(Box::txtOSDD)->text(), QString("196.8503937"));
+        QCOMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("196.8503937"));
     }
 
     // Print Data with no identification yet: the Elevator ID box, then the
@@ -213,16 +213,16 @@ private slots:
         QCOMPARE(w.seen[1].windowFocus, QString("txtRatedLoad")); // after the Elevator ID box
         w.WaitActive();
         w.Screenshot("after-print-dialog");
-        QCOMPARE(w.box(Box::txtID)->text(), QString("Car 7"));
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.ControlOf(Box::txtID)->text(), QString("Car 7"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
 
         w.PrintData();
         QCOMPARE(w.seen.size(), std::size_t(3));
         QCOMPARE(w.seen[2].kind, QString("print"));
         w.WaitActive();
-        QCOMPARE(w.focusName(), QString("txtRatedLoad"));
+        QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
         w.Type("0");
-        QCOMPARE(w.box(Box::txtRatedLoad)->text(), QString("25000"));
+        QCOMPARE(w.ControlOf(Box::txtRatedLoad)->text(), QString("25000"));
     }
 
     void theWindowOpensCentredOnTheScreen()
@@ -249,28 +249,28 @@ private slots:
         w.answerWithServerKeys = true;
         w.form.SetFocus(Box::txtOSDD);
         ServerKeys::Type("201");
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kOilImperial}));
         w.WaitActive();
-        SBC_TRY_COMPARE(w.box(Box::txtOSDD)->text(), QString());
-        QCOMPARE(w.focusName(), QString("txtOSDD"));
+        SBC_TRY_COMPARE(w.ControlOf(Box::txtOSDD)->text(), QString());
+        QCOMPARE(w.FocusName(), QString("txtOSDD"));
         ServerKeys::Type("120");
-        SBC_TRY_COMPARE(w.box(Box::txtOSDD)->text(), QString("120"));
+        SBC_TRY_COMPARE(w.ControlOf(Box::txtOSDD)->text(), QString("120"));
 
         w.form.SetFocus(Box::txtBufferStroke);
         ServerKeys::Type("2");
-        SBC_TRY_COMPARE(w.box(Box::txtBufferStroke)->text(), QString("2"));
+        SBC_TRY_COMPARE(w.ControlOf(Box::txtBufferStroke)->text(), QString("2"));
         ServerKeys::Key("Tab");
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kOilImperial, kShortStroke}));
         w.WaitActive();
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         ServerKeys::Type("2.5");
-        SBC_TRY_COMPARE(w.box(Box::txtBufferStrokeMet)->text(), QString("63.5"));
+        SBC_TRY_COMPARE(w.ControlOf(Box::txtBufferStrokeMet)->text(), QString("63.5"));
 
         ServerKeys::Key("Return"); // Calculate, with most entries missing
-        SBC_TRY_COMPARE(w.seenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
+        SBC_TRY_COMPARE(w.SeenTexts(), QStringList({kOilImperial, kShortStroke, kMissingEntry}));
         w.WaitActive();
         w.Screenshot("after-server-keys");
-        QCOMPARE(w.focusName(), QString("txtBufferStroke"));
+        QCOMPARE(w.FocusName(), QString("txtBufferStroke"));
         CheckResultsEmpty(w);
     }
 };

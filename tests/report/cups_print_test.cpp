@@ -290,8 +290,8 @@ protected:
     void ShowSampleElevator()
     {
         for (const auto& [box, text] : kSampleElevator) {
-            const QSignalBlocker quiet(form->box(box));
-            form->box(box)->setText(text);
+            const QSignalBlocker quiet(form->ControlOf(box));
+            form->ControlOf(box)->setText(text);
         }
     }
 
@@ -300,7 +300,7 @@ protected:
     DialogSeen PrintThrough(MenuEntry command, const QString& printer)
     {
         PrintDialogAnswer answer(printer);
-        form->menuEntry(command)->trigger();
+        form->ControlOf(command)->trigger();
         EXPECT_TRUE(answer.seen.shown) << "the Print dialog was shown";
         EXPECT_TRUE(WaitForJobs()) << JobReport();
         return answer.seen;
@@ -365,8 +365,8 @@ TEST_F(CupsPrinting, DataReportInImperialWithPlungerReadsBackExact)
 
 TEST_F(CupsPrinting, DataReportInMetricWithoutPlungerReadsBackExact)
 {
-    form->option(Option::optMetric)->click();
-    form->option(Option::optPlungerNo)->click();
+    form->ControlOf(Option::optMetric)->click();
+    form->ControlOf(Option::optPlungerNo)->click();
     ShowSampleElevator();
     ASSERT_NO_FATAL_FAILURE(CheckDataReportReadsBackExact(false));
 }

@@ -36,10 +36,10 @@ TEST(LineFlow, FillsEachPageFromTheTopAndStartsTheNextBeforeALineWouldCrossTheBo
         std::vector<Placed> placed;
         for (double height : c.heights) {
             const bool newPage = flow.Place(height, 100);
-            placed.push_back({flow.top(), flow.page(), newPage});
+            placed.push_back({flow.Top(), flow.Page(), newPage});
         }
         EXPECT_EQ(placed, c.placed);
-        EXPECT_EQ(flow.page(), c.placed.empty() ? 0 : c.placed.back().page);
+        EXPECT_EQ(flow.Page(), c.placed.empty() ? 0 : c.placed.back().page);
     }
 }
 

@@ -73,9 +73,9 @@ protected:
     void PrintReport(const QString& pdf, QPageSize::PageSizeId page)
     {
         QtPrintService service(nullptr, PrintInto(pdf, page));
-        const std::string fontBefore = service.printer().FontName();
+        const std::string fontBefore = service.ChosenPrinter().FontName();
         mnuPrintData_Click(form, service);
-        EXPECT_EQ(service.printer().FontName(), fontBefore);
+        EXPECT_EQ(service.ChosenPrinter().FontName(), fontBefore);
     }
 
     // The report's text lines, as they stand on paper.

@@ -1,8 +1,8 @@
 #pragma once
-// std::from_chars for floating point where the standard library lacks it:
-// libc++ before LLVM 20, which emscripten builds the web page with. The C
-// library's strtod and strtof read the same text there, since a web page's
-// C locale is always "C" and its decimal point the point.
+// std::from_chars for floating point, also where the standard library lacks
+// it (libc++ before LLVM 20, which emscripten uses). There the C library's
+// strtod and strtof stand in; they read the same text while the C locale's
+// decimal point is the point, as it always is in a web page.
 
 #include <cerrno>
 #include <charconv>
@@ -18,6 +18,9 @@ template <typename Float>
 std::from_chars_result FromChars(const char* first, const char* last, Float& value)
 {
     static_assert(std::is_floating_point_v<Float>);
+#ifdef __cpp_lib_to_chars
+    return std::from_chars(first, last, value);
+#else
     const std::string text(first, last);
     char* end = nullptr;
     errno = 0;
@@ -34,6 +37,7 @@ std::from_chars_result FromChars(const char* first, const char* last, Float& val
         return {ptr, std::errc::result_out_of_range};
     value = read;
     return {ptr, std::errc{}};
+#endif
 }
 
 } // namespace sbc
