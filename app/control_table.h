@@ -16,6 +16,7 @@ namespace sbc {
 // The controls besides the text boxes (calc/boxes.h), by kind, and the menus
 // with their entries. Each list is written once; the table's rows and the
 // menus are checked against them (control_table.cpp, menus.h).
+// clang-format off
 #define SBC_LABELS(X)                                                                              \
     X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6) X(Label7) X(Label8) X(Label9)       \
     X(Label10) X(Label11) X(Label12) X(Label13) X(Label14) X(Label15) X(Label16) X(Label17)        \
@@ -23,6 +24,7 @@ namespace sbc {
     X(Label26) X(Label27) X(Label28) X(Label29) X(Label30) X(Label31) X(Label32)                   \
     X(Label_0, "Label(0)") X(Label_1, "Label(1)") X(Label_2, "Label(2)")                           \
     X(Label_3, "Label(3)") X(Label_4, "Label(4)") X(Label_5, "Label(5)")
+// clang-format on
 #define SBC_FRAMES(X) X(Frame1) X(Frame2) X(Frame3)
 #define SBC_OPTIONS(X) X(optImperial) X(optMetric) X(optPlungerYes) X(optPlungerNo)
 #define SBC_COMMANDS(X) X(cmdCompute) X(cmdClear)

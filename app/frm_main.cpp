@@ -35,6 +35,7 @@
 
 #include <algorithm>
 
+using sbc::ApplyEnabled;
 using sbc::Box;
 using sbc::Group;
 using sbc::UnitSystem;
@@ -352,11 +353,11 @@ void frmMain::StandUnitSystem()
 }
 
 void frmMain::ImperialWhite() { sbc::ApplyWhite(controls_, UnitSystem::Imperial, PlungerYes()); }
-void frmMain::ImperialFirst6Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Imperial, PlungerYes(), Group::FirstSix); }
-void frmMain::ImperialLast4Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Imperial, PlungerYes(), Group::LastFour); }
+void frmMain::ImperialFirst6Enabled() { ApplyEnabled(controls_, UnitSystem::Imperial, PlungerYes(), Group::FirstSix); }
+void frmMain::ImperialLast4Enabled() { ApplyEnabled(controls_, UnitSystem::Imperial, PlungerYes(), Group::LastFour); }
 void frmMain::MetricWhite() { sbc::ApplyWhite(controls_, UnitSystem::Metric, PlungerYes()); }
-void frmMain::MetricFirst6Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Metric, PlungerYes(), Group::FirstSix); }
-void frmMain::MetricLast4Enabled() { sbc::ApplyEnabled(controls_, UnitSystem::Metric, PlungerYes(), Group::LastFour); }
+void frmMain::MetricFirst6Enabled() { ApplyEnabled(controls_, UnitSystem::Metric, PlungerYes(), Group::FirstSix); }
+void frmMain::MetricLast4Enabled() { ApplyEnabled(controls_, UnitSystem::Metric, PlungerYes(), Group::LastFour); }
 
 void frmMain::optPlungerYes_Click() { AnswerPlunger(true); }
 void frmMain::optPlungerNo_Click() { AnswerPlunger(false); }

@@ -15,6 +15,7 @@ namespace sbc {
 
 // Every text box of the window, written once: the enum and the controls'
 // object names come from this list.
+// clang-format off
 #define SBC_TEXT_BOXES(X)                                                                \
     X(txtID)                                                                             \
     X(txtOSDD) X(txtOSDDMet)                                                             \
@@ -30,6 +31,7 @@ namespace sbc {
     X(txtMinBufLoadRat) X(txtActBufLoadRat) X(txtMaxBufLoadRat)                          \
     X(txtMinBufLoadRatMet) X(txtActBufLoadRatMet) X(txtMaxBufLoadRatMet)                 \
     X(txtBufferGood)
+// clang-format on
 SBC_NAMED_ENUM(Box, SBC_TEXT_BOXES)
 inline constexpr int kBoxCount = static_cast<int>(kCountOf<Box>);
 
@@ -51,9 +53,11 @@ enum class Group { FirstSix, LastFour };
 // The ten entry quantities, in the window's row order. Every table that
 // describes the quantities has one row per quantity, checked at compile time
 // against this list, so a quantity added here is missed nowhere.
+// clang-format off
 #define SBC_QUANTITIES(X)                                                                \
     X(Speed) X(RatedLoad) X(CarWeight) X(BufferRating) X(Stroke) X(BufferCount)          \
     X(PlungerWeight) X(PlungerCount) X(PlungerLength) X(PlungerDiam)
+// clang-format on
 SBC_NAMED_ENUM(Quantity, SBC_QUANTITIES)
 inline constexpr std::size_t kQuantityCount = kCountOf<Quantity>;
 

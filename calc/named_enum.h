@@ -44,8 +44,11 @@ struct PerId {
 
 // True when `rows` holds exactly one row for each id, in the order of the
 // enum: a table keyed by the ids can then be indexed by them.
+template <typename Row, typename Enum>
+using MemberOf = Enum Row::*;
+
 template <typename Rows, typename Row, typename Enum>
-constexpr bool OneRowPerId(const Rows& rows, Enum Row::*id)
+constexpr bool OneRowPerId(const Rows& rows, MemberOf<Row, Enum> id)
 {
     if (rows.size() != kCountOf<Enum>)
         return false;

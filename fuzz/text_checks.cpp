@@ -189,8 +189,8 @@ std::string CheckRounded(double value, std::optional<long long> rounded, long lo
 
 std::string CheckDoubleText(double value, const std::string& text)
 {
-    return CheckText(value, text, 15, TextFromNumber,
-                     [](double back) { return std::optional<double>(back); }, false);
+    const auto readBack = [](double back) { return std::optional<double>(back); };
+    return CheckText(value, text, 15, TextFromNumber, readBack, false);
 }
 
 std::string CheckSingleText(float value, const std::string& text)

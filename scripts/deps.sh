@@ -60,9 +60,10 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-de
 # libqt6printsupport6 (qt6-base-dev). python3 adds up the stages' results.
 TEST_PACKAGES=(libgtest-dev libgmock-dev poppler-utils desktop-file-utils appstream
                cups printer-driver-cups-pdf python3)
-# clang's libFuzzer for the fuzz stage; locales for a German locale with a
-# decimal comma, under which the number text must not change.
-CHECK_PACKAGES=(clang libclang-rt-dev locales)
+# clang's libFuzzer for the fuzz stage; clang-format for the layout check;
+# locales for a German locale with a decimal comma, under which the number
+# text must not change.
+CHECK_PACKAGES=(clang clang-format libclang-rt-dev locales)
 # The window tests on real display servers: X11 with a window manager, and a
 # headless Wayland compositor; each with a tool that types through the server
 # and one that takes screenshots (Qt's own on X11).

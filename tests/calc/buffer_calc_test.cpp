@@ -22,6 +22,7 @@ struct Example {
 const Example kImperialWithPlunger{Imperial, true, {worked_example::kEntries.begin(), worked_example::kEntries.end()}};
 
 // The plunger boxes stay empty: they are not read.
+// clang-format off
 const Example kImperialWithoutPlunger{Imperial, false, {
     {Box::txtOSDD, "100"}, {Box::txtRatedLoad, "2000"}, {Box::txtWeightCar, "2500"},
     {Box::txtBufferLoadRat, "7000"}, {Box::txtBufferStroke, "1.5"}, {Box::txtNumOfBufAssys, "2"}}};
@@ -31,6 +32,7 @@ const Example kMetricWithPlunger{Metric, true, {
     {Box::txtBufferLoadRatMet, "4500"}, {Box::txtBufferStrokeMet, "63"}, {Box::txtNumOfBufAssysMet, "2"},
     {Box::txtWeightPlungerMet, "550"}, {Box::txtNumPlungersMet, "1"}, {Box::txtLengthPlungerMet, "3"},
     {Box::txtPlungerDiamMet, "150"}}};
+// clang-format on
 
 const Example kMetricWithoutPlunger{Metric, false, {kMetricWithPlunger.entries.begin(),
                                                    kMetricWithPlunger.entries.begin() + 6}};
@@ -63,6 +65,7 @@ struct Calculation {
 // Unchanged entries calculated twice give the same results.
 TEST(BufferCalculation, WritesEveryResultBox)
 {
+    // clang-format off
     const Calculation calculations[] = {
         {"ImperialWithPlunger", &kImperialWithPlunger, {}, kWorkedResults},
         {"ImperialWithoutPlunger", &kImperialWithoutPlunger, {},
@@ -98,6 +101,7 @@ TEST(BufferCalculation, WritesEveryResultBox)
         {"OtherSystemsStrokeUnchecked", &kMetricWithPlunger, {{Box::txtOSDD, "125"}, {Box::txtBufferStroke, "0.1"}},
          {"17104.1060501084", "19841.603596639", "34208.2032817263", "7758.292", "9000", "15516.58", "GOOD!!"}},
     };
+    // clang-format on
     for (const Calculation& c : calculations) {
         SCOPED_TRACE(c.name);
         FakeForm form = FormWith(*c.example, c.overrides);
@@ -148,6 +152,7 @@ TEST(BufferCalculationFailure, EveryRequiredEntryIsChecked)
 // After a failing step, the boxes written before it keep their text.
 TEST(BufferCalculationFailure, FailingStepEndsInTheMissingEntryMessage)
 {
+    // clang-format off
     const Calculation calculations[] = {
         {"TwoWBeyondInt32", &kImperialWithoutPlunger, {{Box::txtWeightCar, "1100000000"}, {Box::txtRatedLoad, "1"}}, {}},
         {"TwoWBeyondInt32Negative", &kMetricWithoutPlunger, {{Box::txtWeightCarMet, "-1100000000"}}, {}},
@@ -172,6 +177,7 @@ TEST(BufferCalculationFailure, FailingStepEndsInTheMissingEntryMessage)
         {"ActualBeyondSingle", &kImperialWithoutPlunger, {{Box::txtBufferLoadRat, "1E39"}, {Box::txtNumOfBufAssys, "1"}},
          {"12108.1", "1E+39", "24216.19", "5492.141775197", "4.5359237E+38", "10984.2790144703", ""}},
     };
+    // clang-format on
     for (const Calculation& c : calculations) {
         SCOPED_TRACE(c.name);
         FakeForm form = FormWith(*c.example, c.overrides);
