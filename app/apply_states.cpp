@@ -40,12 +40,13 @@ void ApplyWhite(const WindowControls& controls, UnitSystem selected, bool plunge
 
 void ApplyEnabled(const WindowControls& controls, UnitSystem selected, bool plungerYes, Group group)
 {
-    ForEachEntryBox(controls, selected, plungerYes, [group](const TwinPair& pair, TextBox* entry, const BoxState& state) {
-        if (pair.group != group)
-            return;
-        entry->SetLocked(state.locked);
-        entry->SetTabStop(state.tabStop);
-    });
+    ForEachEntryBox(controls, selected, plungerYes,
+                    [group](const TwinPair& pair, TextBox* entry, const BoxState& state) {
+                        if (pair.group != group)
+                            return;
+                        entry->SetLocked(state.locked);
+                        entry->SetTabStop(state.tabStop);
+                    });
 }
 
 void ShowPlungerRows(const WindowControls& controls, UnitSystem selected, bool yes)

@@ -39,7 +39,8 @@ inline constexpr std::array<QuantityCaption, kQuantityCount> kQuantityCaptions =
     {Quantity::PlungerDiam,   Label::Label8,   Label::Label_2,  Label::Label_5},
 }};
 // clang-format on
-static_assert(OneRowPerId(kQuantityCaptions, &QuantityCaption::quantity), "one caption row per quantity, in the order of Quantity");
+static_assert(OneRowPerId(kQuantityCaptions, &QuantityCaption::quantity),
+              "one caption row per quantity, in the order of Quantity");
 
 // The labels of a text box that belongs to no quantity.
 struct BoxCaption {

@@ -11,8 +11,8 @@ namespace {
 // plunger answer returns to Yes after the fifth.
 using enum Quantity;
 constexpr std::array kClearOrder = {
-    Speed, RatedLoad, CarWeight, PlungerWeight, PlungerCount, PlungerLength, PlungerDiam, BufferRating, Stroke,
-    BufferCount,
+    Speed,         RatedLoad,   CarWeight,    PlungerWeight, PlungerCount,
+    PlungerLength, PlungerDiam, BufferRating, Stroke,        BufferCount,
 };
 static_assert(EveryQuantityOnce(kClearOrder), "Clear All empties every quantity");
 constexpr std::size_t kSelectYesAfter = 5;

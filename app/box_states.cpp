@@ -40,9 +40,12 @@ constexpr BoxState Decode(Code code)
 {
     const bool shown = code == Entry || code == Twin || code == Count;
     switch (code) {
-    case Entry: case HiddenEntry: return {shown, Background::White, false, true};
-    case Twin: case HiddenTwin: return {shown, Background::Yellow, true, false};
-    case Count: case HiddenCount: return {shown, Background::Design, false, true};
+    case Entry:
+    case HiddenEntry: return {shown, Background::White, false, true};
+    case Twin:
+    case HiddenTwin: return {shown, Background::Yellow, true, false};
+    case Count:
+    case HiddenCount: return {shown, Background::Design, false, true};
     case Unused: break;
     }
     return {false, Background::Design, true, false};

@@ -50,7 +50,7 @@ struct ControlDesign {
     std::optional<Frame> container; // none: the window's client area
     std::string_view caption;
     int left, top, width, height; // twips, relative to the container
-    double fontPoints;          // 0: the toolkit's default font
+    double fontPoints;            // 0: the toolkit's default font
     std::string_view toolTip;
 };
 

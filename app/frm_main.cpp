@@ -38,8 +38,8 @@
 using sbc::ApplyEnabled;
 using sbc::Box;
 using sbc::Group;
-using sbc::UnitSystem;
 using sbc::ToQString;
+using sbc::UnitSystem;
 
 namespace {
 
@@ -71,9 +71,8 @@ frmMain::frmMain(sbc::Dialogs* dialogs, sbc::PrintService* print)
     setWindowTitle(ToQString(" Hydraulic Elevator - Spring Buffer Reaction Calculator          ")
                    + ToQString(sbc::kPublisherAddress));
     setWindowIcon(sbc::AppIcon());
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     BuildControls();
     sbc::NameForScreenReaders(controls_);
@@ -283,7 +282,8 @@ bool frmMain::MoveWithinOptionPair(QRadioButton* option, int key)
     if (!forward && !backward)
         return false;
     // The options stand in pairs in their list, the first of each at an even place.
-    const auto at = static_cast<std::size_t>(std::ranges::find(controls_.options.values, option) - controls_.options.values.begin());
+    const auto at = static_cast<std::size_t>(std::ranges::find(controls_.options.values, option)
+                                             - controls_.options.values.begin());
     const std::size_t target = forward ? (at | 1) : (at & ~std::size_t{1});
     if (target != at) {
         controls_.options.values[target]->setFocus(Qt::TabFocusReason);

@@ -27,8 +27,7 @@ void QtDialogs::ShowMessage(const Message& message)
 {
     QString prompt = ToQString(message.prompt);
     prompt.replace("\r\n", "\n");
-    QMessageBox box(ToQtIcon(message.icon), ToQString(message.title), prompt, QMessageBox::Ok,
-                    window_);
+    QMessageBox box(ToQtIcon(message.icon), ToQString(message.title), prompt, QMessageBox::Ok, window_);
     box.exec();
     ReleaseButtonsLeftDown();
 }

@@ -7,11 +7,11 @@
 // WHICH is startup, keystroke or calculate (for profiling one of them alone).
 
 #include "bare_window.h"
-#include "start_up.h"
 #include "frm_main.h"
 #include "in_process.h"
 #include "results_table.h"
 #include "silent_dialogs.h"
+#include "start_up.h"
 #include "startup.h"
 #include "stats.h"
 #include "system_probes.h"
@@ -91,13 +91,13 @@ void AddInProcessFigures(const Settings& settings, std::vector<Figure>& figures)
 
     if (settings.Wants("keystroke")) {
         const PairedTimes t = MeasureKeystrokes(calculator, *bare, settings.keystrokes);
-        figures.push_back({"keystroke_us", "keystroke + repaint, us", Median(t.calculatorNs) / 1000,
-                           Median(t.bareNs) / 1000, 2.0});
+        figures.push_back(
+            {"keystroke_us", "keystroke + repaint, us", Median(t.calculatorNs) / 1000, Median(t.bareNs) / 1000, 2.0});
     }
     if (settings.Wants("calculate")) {
         const PairedTimes t = MeasureCalculate(calculator, *bare, settings.calculations);
-        figures.push_back({"calculate_us", "Calculate (bare: setText) + paint, us",
-                           Median(t.calculatorNs) / 1000, Median(t.bareNs) / 1000, std::nullopt});
+        figures.push_back({"calculate_us", "Calculate (bare: setText) + paint, us", Median(t.calculatorNs) / 1000,
+                           Median(t.bareNs) / 1000, std::nullopt});
     }
     if (dialogs.shown != 0)
         throw std::runtime_error("a message box showed during the benchmark");

@@ -18,10 +18,11 @@ namespace {
 void EnterWorkedExample(FormPort& form)
 {
     const std::pair<Box, const char*> entries[] = {
-        {Box::txtOSDD, "125"},           {Box::txtRatedLoad, "2500"},     {Box::txtWeightCar, "3000"},
-        {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
-        {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"},     {Box::txtLengthPlunger, "10"},
-        {Box::txtPlungerDiam, "6"},
+        {Box::txtOSDD, "125"},           {Box::txtRatedLoad, "2500"},
+        {Box::txtWeightCar, "3000"},     {Box::txtBufferLoadRat, "10000"},
+        {Box::txtBufferStroke, "2.5"},   {Box::txtNumOfBufAssys, "2"},
+        {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"},
+        {Box::txtLengthPlunger, "10"},   {Box::txtPlungerDiam, "6"},
     };
     for (const auto& [box, text] : entries)
         form.SetText(box, text);

@@ -14,10 +14,7 @@ namespace {
 
 class FirstFrameProbe : public QObject {
 public:
-    explicit FirstFrameProbe(QWidget& window) : QObject(&window), window_(window)
-    {
-        window.installEventFilter(this);
-    }
+    explicit FirstFrameProbe(QWidget& window) : QObject(&window), window_(window) { window.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

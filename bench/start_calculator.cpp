@@ -1,9 +1,9 @@
 // The calculator started exactly as its own main() does, reporting its first
 // frame.
 
-#include "start_up.h"
 #include "first_frame.h"
 #include "frm_main.h"
+#include "start_up.h"
 
 #include <QApplication>
 

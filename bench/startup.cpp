@@ -16,8 +16,7 @@ void RunOnce(const QString& program, ProcessRuns& into)
     QProcess process;
     const long long launchedNs = SteadyClockNs();
     process.start(program, {});
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         throw std::runtime_error("start-up run failed: " + program.toStdString() + "\n"
                                  + process.readAllStandardError().toStdString());
 
@@ -42,10 +41,8 @@ StartupRuns MeasureStartup(const QString& calculatorProgram, const QString& bare
     for (int i = 0; i < runs; ++i) {
         // Alternating which goes first keeps a drift in the load from favouring either.
         const bool calculatorFirst = i % 2 == 0;
-        RunOnce(calculatorFirst ? calculatorProgram : bareProgram,
-                calculatorFirst ? result.calculator : result.bare);
-        RunOnce(calculatorFirst ? bareProgram : calculatorProgram,
-                calculatorFirst ? result.bare : result.calculator);
+        RunOnce(calculatorFirst ? calculatorProgram : bareProgram, calculatorFirst ? result.calculator : result.bare);
+        RunOnce(calculatorFirst ? bareProgram : calculatorProgram, calculatorFirst ? result.bare : result.calculator);
     }
     return result;
 }

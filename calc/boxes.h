@@ -142,10 +142,10 @@ struct SystemResults {
     double toOther;
 };
 
-inline constexpr SystemResults kImperialResults = {
-    Box::txtMinBufLoadRat, Box::txtActBufLoadRat, Box::txtMaxBufLoadRat, factors::kLbToKg};
-inline constexpr SystemResults kMetricResults = {
-    Box::txtMinBufLoadRatMet, Box::txtActBufLoadRatMet, Box::txtMaxBufLoadRatMet, factors::kKgToLb};
+inline constexpr SystemResults kImperialResults = {Box::txtMinBufLoadRat, Box::txtActBufLoadRat, Box::txtMaxBufLoadRat,
+                                                   factors::kLbToKg};
+inline constexpr SystemResults kMetricResults = {Box::txtMinBufLoadRatMet, Box::txtActBufLoadRatMet,
+                                                 Box::txtMaxBufLoadRatMet, factors::kKgToLb};
 
 constexpr const SystemResults& ResultsOf(UnitSystem system)
 {
@@ -154,9 +154,8 @@ constexpr const SystemResults& ResultsOf(UnitSystem system)
 
 // The seven result boxes, in the order ClearAnswers empties them.
 inline constexpr std::array<Box, 7> kResultBoxes = {
-    kImperialResults.min, kImperialResults.actual, kImperialResults.max,
-    kMetricResults.min,   kMetricResults.actual,   kMetricResults.max,
-    Box::txtBufferGood,
+    kImperialResults.min,  kImperialResults.actual, kImperialResults.max, kMetricResults.min,
+    kMetricResults.actual, kMetricResults.max,      Box::txtBufferGood,
 };
 
 constexpr bool IsResultBox(Box box) { return std::ranges::find(kResultBoxes, box) != kResultBoxes.end(); }

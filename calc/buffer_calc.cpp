@@ -157,8 +157,8 @@ float WriteOwnResults(FormPort& form, const SystemResults& own, float r, const E
 // The other system follows the figures as displayed, not R itself.
 void WriteOtherResults(FormPort& form, const SystemResults& own, const SystemResults& other)
 {
-    for (const auto& [from, to] : {std::pair{own.min, other.min}, std::pair{own.max, other.max},
-                                   std::pair{own.actual, other.actual}})
+    for (const auto& [from, to] :
+         {std::pair{own.min, other.min}, std::pair{own.max, other.max}, std::pair{own.actual, other.actual}})
         form.SetText(to, TextFromNumber(Finite(NumberFromText(form.Text(from)) * own.toOther)));
 }
 
@@ -181,7 +181,7 @@ void RunCalculation(FormPort& form, bool withPlunger, float (*reaction)(const En
         WriteVerdict(form, own, r, twoR);
     } catch (const CalcFailure&) {
         form.ModalBoxes().ShowMessage({"Did you make an entry in all the appropriate fields?",
-                                    "Buffer Reaction Calculator", MessageIcon::Question});
+                                       "Buffer Reaction Calculator", MessageIcon::Question});
     }
 }
 

@@ -11,10 +11,7 @@ namespace sbc {
 
 namespace {
 
-bool InSelectedSystem(const FormPort& form, Box box)
-{
-    return IsMetricBox(box) != form.ImperialMode();
-}
+bool InSelectedSystem(const FormPort& form, Box box) { return IsMetricBox(box) != form.ImperialMode(); }
 
 // Writes the box's value, converted, into its twin. A reading or product
 // beyond the double range leaves the twin as it was rather than showing it.

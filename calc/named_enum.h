@@ -14,16 +14,19 @@ constexpr std::string_view FirstOf(std::string_view name, std::string_view = {})
 #define SBC_ENUMERATOR(id, ...) id,
 #define SBC_ENUMERATOR_NAME(id, ...) ::sbc::FirstOf(__VA_OPT__(__VA_ARGS__, ) #id),
 // enum class Enum of the list's ids, and NamesOf(Enum) their names.
-#define SBC_NAMED_ENUM(Enum, LIST)                                                     \
-    enum class Enum { LIST(SBC_ENUMERATOR) };                                          \
-    inline constexpr std::array k##Enum##Names = {LIST(SBC_ENUMERATOR_NAME)};          \
+#define SBC_NAMED_ENUM(Enum, LIST)                                                                                     \
+    enum class Enum { LIST(SBC_ENUMERATOR) };                                                                          \
+    inline constexpr std::array k##Enum##Names = {LIST(SBC_ENUMERATOR_NAME)};                                          \
     constexpr const auto& NamesOf(Enum) { return k##Enum##Names; }
 
 template <typename Enum>
 inline constexpr std::size_t kCountOf = NamesOf(Enum{}).size();
 
 template <typename Enum>
-constexpr std::string_view NameOf(Enum id) { return NamesOf(id)[static_cast<std::size_t>(id)]; }
+constexpr std::string_view NameOf(Enum id)
+{
+    return NamesOf(id)[static_cast<std::size_t>(id)];
+}
 
 // Every enumerator, in the list's order.
 template <typename Enum>

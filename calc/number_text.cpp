@@ -26,8 +26,7 @@ std::string FormatSignificant(Float value, int digits)
 
     // Scientific form gives the correctly rounded digits and the exponent.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                                   digits - 1);
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1);
     const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
 
     const bool negative = sci.front() == '-';
@@ -36,16 +35,13 @@ std::string FormatSignificant(Float value, int digits)
     std::erase(mantissa, '.');
 
     int exponent = 0;
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
-                    exponent);
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exponent);
 
     // Near the top of the double range the rounded text can exceed the largest
     // double (DBL_MAX gives 1.79769313486232E+308), and would read back as
     // infinity. Such values are written rounded down by one last digit instead.
     Float readBack{};
-    if (exponent > 0
-        && FromChars(sci.data(), sci.data() + sci.size(), readBack).ec
-               == std::errc::result_out_of_range) {
+    if (exponent > 0 && FromChars(sci.data(), sci.data() + sci.size(), readBack).ec == std::errc::result_out_of_range) {
         for (auto k = mantissa.size(); k-- > 0;) {
             if (mantissa[k] != '0') {
                 --mantissa[k];

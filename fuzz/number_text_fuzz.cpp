@@ -38,7 +38,8 @@ void CheckDouble(double value, const char* what)
         Require(fuzz::CheckSingleText(*single, TextFromSingle(*single)), what);
 }
 
-template <typename T> T FromBytes(const std::uint8_t* data)
+template <typename T>
+T FromBytes(const std::uint8_t* data)
 {
     T value;
     std::memcpy(&value, data, sizeof value);

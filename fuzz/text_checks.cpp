@@ -64,8 +64,7 @@ TextShape ReadShape(std::string_view t)
     for (char c : mantissa.substr(std::min(mantissa.size(), integerIsZero ? 2 + fractionZeros : 0)))
         if (IsDigit(c))
             shape.significant += c;
-    shape.decimalExponent = integerIsZero ? -static_cast<int>(fractionZeros) - 1
-                                          : static_cast<int>(intLength) - 1;
+    shape.decimalExponent = integerIsZero ? -static_cast<int>(fractionZeros) - 1 : static_cast<int>(intLength) - 1;
 
     if (i == t.size())
         return shape;
@@ -105,8 +104,8 @@ double ReadingError(double back)
 // reads back as the single just below it, which writes one unit lower
 // ("9.999999E+27"). Where that may happen, `stepDownAtPowerOfTen` allows it.
 template <typename Float, typename Write, typename ReadBack>
-std::string CheckText(Float value, const std::string& text, int digits, Write write,
-                      ReadBack readBack, bool stepDownAtPowerOfTen)
+std::string CheckText(Float value, const std::string& text, int digits, Write write, ReadBack readBack,
+                      bool stepDownAtPowerOfTen)
 {
     if (!std::isfinite(value))
         return text.empty() ? "" : "not-finite value written as \"" + text + "\"";
@@ -124,8 +123,7 @@ std::string CheckText(Float value, const std::string& text, int digits, Write wr
         return "more than " + std::to_string(digits) + " significant digits in \"" + text + "\"";
     const bool plainRange = shape.decimalExponent >= -5 && shape.decimalExponent < digits;
     if (shape.exponentForm == plainRange)
-        return "wrong form for decimal exponent " + std::to_string(shape.decimalExponent) + ": \""
-            + text + "\"";
+        return "wrong form for decimal exponent " + std::to_string(shape.decimalExponent) + ": \"" + text + "\"";
 
     // The text is the value rounded to `digits` digits: half a unit of the
     // last digit, relative to the first, plus the rounding of the read-back.
@@ -142,7 +140,7 @@ std::string CheckText(Float value, const std::string& text, int digits, Write wr
     const std::string again = write(*stored);
     const double oneUnitBelow = back * (1 - std::pow(10.0, -digits));
     const bool steppedDown = stepDownAtPowerOfTen && shape.significant == "1"
-        && std::fabs(NumberFromText(again) - oneUnitBelow) <= 1E-15 * std::fabs(back);
+                             && std::fabs(NumberFromText(again) - oneUnitBelow) <= 1E-15 * std::fabs(back);
     if (again != text && !steppedDown)
         return "\"" + text + "\" reads back as a value written \"" + again + "\"";
     return {};
@@ -162,9 +160,8 @@ std::string CheckReadValue(double value)
 std::string CheckStoredSingle(double value, std::optional<float> stored)
 {
     if (!stored)
-        return std::isnan(value) || std::fabs(value) > std::numeric_limits<float>::max()
-            ? ""
-            : "in-range value refused";
+        return std::isnan(value) || std::fabs(value) > std::numeric_limits<float>::max() ? ""
+                                                                                         : "in-range value refused";
     if (!std::isfinite(*stored))
         return "stored as a not-finite single";
     const double error = std::fabs(*stored - value);
@@ -175,13 +172,10 @@ std::string CheckStoredSingle(double value, std::optional<float> stored)
     return {};
 }
 
-std::string CheckRounded(double value, std::optional<long long> rounded, long long lowest,
-                         long long highest)
+std::string CheckRounded(double value, std::optional<long long> rounded, long long lowest, long long highest)
 {
     if (!rounded)
-        return std::isfinite(value) && value >= lowest && value <= highest
-            ? "in-range value refused"
-            : "";
+        return std::isfinite(value) && value >= lowest && value <= highest ? "in-range value refused" : "";
     if (*rounded < lowest || *rounded > highest)
         return "rounded out of range";
     return std::fabs(static_cast<double>(*rounded) - value) <= 0.5 ? "" : "rounded too far";

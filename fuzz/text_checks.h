@@ -24,7 +24,6 @@ std::string CheckStoredSingle(double value, std::optional<float> stored);
 
 // A value stored into an integer of the range [lowest, highest]: when
 // rounded, within half a unit of the value; refused only when out of range.
-std::string CheckRounded(double value, std::optional<long long> rounded, long long lowest,
-                         long long highest);
+std::string CheckRounded(double value, std::optional<long long> rounded, long long lowest, long long highest);
 
 } // namespace sbc::fuzz

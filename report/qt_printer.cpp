@@ -16,10 +16,7 @@ namespace sbc {
 
 // Liberation Mono has the metrics of the report's face, so the columns come
 // out as designed where that face is missing.
-void MapReportFont()
-{
-    QFont::insertSubstitution(ToQString(kReportFont), QStringLiteral("Liberation Mono"));
-}
+void MapReportFont() { QFont::insertSubstitution(ToQString(kReportFont), QStringLiteral("Liberation Mono")); }
 
 namespace {
 
@@ -96,10 +93,7 @@ private:
     LineFlow flow_;
 };
 
-bool QtPrintService::RunPrintDialog(QPrintDialog& dialog, QPrinter&)
-{
-    return dialog.exec() == QDialog::Accepted;
-}
+bool QtPrintService::RunPrintDialog(QPrintDialog& dialog, QPrinter&) { return dialog.exec() == QDialog::Accepted; }
 
 QtPrintService::QtPrintService(QWidget* form, DialogStep dialogStep)
     : form_(form),

@@ -48,7 +48,8 @@ constexpr std::array<QuantityRow, kQuantityCount> kQuantityRows = {{
     {Quantity::PlungerDiam,   {"Plunger diameter:                       ", "Inches", "Millimeters"}},
 }};
 // clang-format on
-static_assert(OneRowPerId(kQuantityRows, &QuantityRow::quantity), "one report line per quantity, in the order of Quantity");
+static_assert(OneRowPerId(kQuantityRows, &QuantityRow::quantity),
+              "one report line per quantity, in the order of Quantity");
 
 // The order the report prints the quantities in: the lead lines, then, after
 // the plunger question and only when it is answered Yes, the plunger lines.

@@ -1,9 +1,9 @@
 // The program's entry in the web page: the same window as on the desktop,
 // printing to PDF files that the browser shows.
 #include "frm_main.h"
-#include "start_up.h"
 #include "page.h"
 #include "page_printer.h"
+#include "start_up.h"
 
 #include <QApplication>
 

@@ -70,8 +70,9 @@ void FitDesignToViewport()
     if (scale < 1.0) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'f', 4));
         // The boxes' title bars are the page's own, in its text: scaled alike.
-        val::global("document").call<val>("getElementById", val("screen"))["style"].call<void>(
-            "setProperty", val("--scale"), val(scale));
+        val::global("document")
+            .call<val>("getElementById", val("screen"))["style"]
+            .call<void>("setProperty", val("--scale"), val(scale));
     }
 }
 

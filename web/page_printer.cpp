@@ -20,8 +20,7 @@ const QString kPdfFile = QStringLiteral("/tmp/print.pdf");
 // The paper a printer in the user's country would hold.
 QPageSize LocalPaper()
 {
-    return QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4
-                                                                            : QPageSize::Letter);
+    return QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4 : QPageSize::Letter);
 }
 
 bool IntoPdf(QPrintDialog&, QPrinter& printer)
@@ -94,9 +93,10 @@ void ShowPdfInBrowser(const QByteArray& pdf)
 {
     using emscripten::val;
     // A copy out of the module's memory, which may move as it grows.
-    const val bytes = val::global("Uint8Array").new_(
-        val(emscripten::typed_memory_view(static_cast<std::size_t>(pdf.size()),
-                                          reinterpret_cast<const unsigned char*>(pdf.constData()))));
+    const val bytes =
+        val::global("Uint8Array")
+            .new_(val(emscripten::typed_memory_view(static_cast<std::size_t>(pdf.size()),
+                                                    reinterpret_cast<const unsigned char*>(pdf.constData()))));
     val parts = val::array();
     parts.call<void>("push", bytes);
     val type = val::object();

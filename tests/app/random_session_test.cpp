@@ -45,35 +45,39 @@ using namespace sbc::test;
 
 namespace {
 
+// clang-format off
 constexpr std::array<std::string_view, 6> kKnownTitles = {
     "Oil Buffer Required", "Buffer Stroke", "Buffer Reaction Calculator",
     "Minimum Spring Buffer Stroke - Imperial", "Minimum Spring Buffer Stroke - Metric", "Formulas"};
+// clang-format on
 
 // The conversion factors, Imperial to Metric and back, in the rows of
 // kTwinPairs; zero for the two counts.
-constexpr double kFactors[10][2] = {
-    {0.00508, 196.8503937},     {0.45359237, 2.20462262184878}, {0.45359237, 2.20462262184878},
-    {0.45359237, 2.20462262184878}, {25.4, 0.03937007874016},  {0, 0},
-    {0.45359237, 2.20462262184878}, {0, 0},                    {0.3048, 3.28083989501313},
-    {25.4, 0.03937007874016}};
+constexpr double kFactors[10][2] = {{0.00508, 196.8503937},         {0.45359237, 2.20462262184878},
+                                    {0.45359237, 2.20462262184878}, {0.45359237, 2.20462262184878},
+                                    {25.4, 0.03937007874016},       {0, 0},
+                                    {0.45359237, 2.20462262184878}, {0, 0},
+                                    {0.3048, 3.28083989501313},     {25.4, 0.03937007874016}};
 
 // Figures as a data plate gives them, in the rows of kTwinPairs: lowest and
 // highest in Imperial, then in Metric units.
 constexpr double kPlateRanges[10][4] = {
-    {25, 200, 0.13, 1},   {500, 5000, 230, 2300}, {1000, 6000, 450, 2700}, {5000, 40000, 2300, 18000},
-    {1.5, 6, 38, 150},    {1, 4, 1, 4},           {200, 2000, 90, 900},    {1, 2, 1, 2},
-    {5, 30, 1.5, 9},      {3, 12, 75, 300}};
+    {25, 200, 0.13, 1}, {500, 5000, 230, 2300}, {1000, 6000, 450, 2700}, {5000, 40000, 2300, 18000},
+    {1.5, 6, 38, 150},  {1, 4, 1, 4},           {200, 2000, 90, 900},    {1, 2, 1, 2},
+    {5, 30, 1.5, 9},    {3, 12, 75, 300}};
 
 // The edges of what a double holds, and texts that are only partly numbers.
+// clang-format off
 constexpr std::array<const char*, 30> kOddNumbers = {
     "1E308", "1E400", "1E-400", "-1E400", "1E309", "9.99E307", "1.7976931348623157E308", "4.9E-324",
     "2.5D3", "1e5", "1d-3", "1E", "1E+", "E5", "-", "+", ".", "..", "1.2.3", "1 000", " 12", "12 ",
     "1,5", "0.0000001", "-0", "+7", "00012", "-2", "123456789012345678", "0.1E-5"};
+// clang-format on
 
 // Key chords by their portable names; arrows on an option move its selection.
-const QStringList kEditKeys = {"Backspace", "Del", "Left", "Right", "Home", "End", "Shift+Home", "Shift+End",
-                               "Up", "Down", "Space", "Esc", "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+Y",
-                               "Ctrl+Backspace"};
+const QStringList kEditKeys = {"Backspace",  "Del",          "Left",   "Right",         "Home",  "End",
+                               "Shift+Home", "Shift+End",    "Up",     "Down",          "Space", "Esc",
+                               "Ctrl+Z",     "Ctrl+Shift+Z", "Ctrl+Y", "Ctrl+Backspace"};
 const QStringList kClipboardKeys = {"Ctrl+C", "Ctrl+X", "Ctrl+V", "Shift+Ins", "Shift+Del"};
 const QStringList kAccessKeys = {"Alt+I", "Alt+M", "Alt+Y", "Alt+N", "Alt+C", "Alt+A", "Alt+Q", "Alt+7"};
 const QStringList kMenuShortcuts = {"Ctrl+D", "Ctrl+F", "Ctrl+I"};
@@ -104,12 +108,14 @@ public:
     explicit Dice(std::uint32_t seed) : engine_(seed) {}
     std::size_t Below(std::size_t n) { return engine_() % n; }
     bool Percent(std::size_t percent) { return Below(100) < percent; }
+    // clang-format off
     template <typename List> const auto& Of(const List& items) { return items[Below(std::size(items))]; }
+    // clang-format on
 
     QString Number()
     {
         switch (Below(6)) {
-        case 0: return QString::number(Below(301)); // speeds, strokes, counts
+        case 0: return QString::number(Below(301));   // speeds, strokes, counts
         case 1: return QString::number(Below(30001)); // loads
         case 2: return QString("%1.%2").arg(Below(300)).arg(Below(1000));
         case 3: return QString(Percent(50) ? "-" : "+") + QString::number(Below(500));
@@ -198,7 +204,8 @@ public:
             clickable_.push_back(w_.ControlOf(static_cast<Box>(i)));
         for (Option id : {Option::optImperial, Option::optMetric, Option::optPlungerYes, Option::optPlungerNo})
             options_.push_back(w_.ControlOf(id));
-        clickable_.insert(clickable_.end(), {options_[0], options_[1], options_[2], options_[3], calculate_, clearAll_});
+        clickable_.insert(clickable_.end(),
+                          {options_[0], options_[1], options_[2], options_[3], calculate_, clearAll_});
         untouched_.fill(true);
         last_ = Texts();
         Wire();
@@ -227,7 +234,8 @@ public:
 
     QString Summary() const
     {
-        QStringList lines{QString("random session: seed %1, %2 events, %3 verdicts shown").arg(seed_).arg(events_).arg(verdicts_)};
+        QStringList lines{
+            QString("random session: seed %1, %2 events, %3 verdicts shown").arg(seed_).arg(events_).arg(verdicts_)};
         for (const auto& [name, count] : eventCounts_)
             lines << QString("  %1: %2").arg(name).arg(count);
         std::map<std::string, int> titles;
@@ -334,9 +342,9 @@ private:
     {
         // Option buttons toggle only when hit on their circle or caption.
         const QPoint at = qobject_cast<QRadioButton*>(widget)
-                            ? QPoint(6, widget->height() / 2)
-                            : QPoint(1 + int(dice_.Below(std::size_t(std::max(1, widget->width() - 2)))),
-                                     1 + int(dice_.Below(std::size_t(std::max(1, widget->height() - 2)))));
+                              ? QPoint(6, widget->height() / 2)
+                              : QPoint(1 + int(dice_.Below(std::size_t(std::max(1, widget->width() - 2)))),
+                                       1 + int(dice_.Below(std::size_t(std::max(1, widget->height() - 2)))));
         Describe(QString("%1 at (%2,%3)").arg(widget->objectName()).arg(at.x()).arg(at.y()));
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
         Checked("click");
@@ -387,7 +395,9 @@ private:
         Press(QKeySequence(name));
         const QDeadlineTimer deadline(2000);
         auto down = [](QAbstractButton* b) { return b->isDown(); };
-        auto anyDown = [&] { return down(calculate_) || down(clearAll_) || std::any_of(options_.begin(), options_.end(), down); };
+        auto anyDown = [&] {
+            return down(calculate_) || down(clearAll_) || std::any_of(options_.begin(), options_.end(), down);
+        };
         while (anyDown() && !deadline.hasExpired())
             QTest::qWait(5);
         if (anyDown())
@@ -402,17 +412,20 @@ private:
         const std::size_t before = w_.dialogs.messages.size();
         QTest::mouseDClick(w_.ControlOf(Label::Label10), Qt::LeftButton);
         const std::string title = std::string("Minimum Spring Buffer Stroke - ") + (Imperial() ? "Imperial" : "Metric");
-        if (Checked("double-click") && (w_.dialogs.messages.size() != before + 1 || w_.dialogs.messages.back().title != title))
+        if (Checked("double-click")
+            && (w_.dialogs.messages.size() != before + 1 || w_.dialogs.messages.back().title != title))
             Fail("the stroke table of the selected system did not show", "double-click");
     }
 
     // How the next print command's boxes will be answered.
     void AnswerPrinting()
     {
-        static constexpr std::array<const char*, 4> kAnswers = {"", "Car 4", "Freight elevator No. 2, north bank", "é½−"};
+        static constexpr std::array<const char*, 4> kAnswers = {"", "Car 4", "Freight elevator No. 2, north bank",
+                                                                "é½−"};
         w_.print.cancel = dice_.Percent(30);
         w_.dialogs.inputAnswer = dice_.Percent(20) ? dice_.Long().toStdString() : dice_.Of(kAnswers);
-        Describe(QString("cancel %1, identification %2").arg(w_.print.cancel).arg(Shown(ToQString(w_.dialogs.inputAnswer))));
+        Describe(
+            QString("cancel %1, identification %2").arg(w_.print.cancel).arg(Shown(ToQString(w_.dialogs.inputAnswer))));
     }
 
     // A menu title, then one key in the menu. What a menu key left open is
@@ -491,12 +504,14 @@ private:
         // that is not active goes nowhere, and the rest would test nothing.
         const QWidget* active = QApplication::activeWindow();
         if (active != (elsewhere_ ? &other_ : static_cast<QWidget*>(w_.form.get())))
-            return QString("the session lost the window's activation to %1").arg(active ? active->objectName() : "nothing");
+            return QString("the session lost the window's activation to %1")
+                .arg(active ? active->objectName() : "nothing");
 
         for (std::size_t i : {0, 2})
             if (options_[i]->isChecked() == options_[i + 1]->isChecked())
                 return QString("%1 and %2 are both %3")
-                    .arg(options_[i]->objectName(), options_[i + 1]->objectName(), options_[i]->isChecked() ? "selected" : "clear");
+                    .arg(options_[i]->objectName(), options_[i + 1]->objectName(),
+                         options_[i]->isChecked() ? "selected" : "clear");
         const bool imperial = Imperial(); // the unit flag following it is the state table's check
 
         for (std::size_t i = 0; i < kTwinPairs.size(); ++i) {
@@ -517,7 +532,8 @@ private:
             const QString text = Text(box);
             if (calculated_ || mayCalculate_ || (emptied ? text.isEmpty() : text == last_[std::size_t(box)]))
                 continue;
-            return emptied ? QString("%1 still shows %2 after a change of the entries or options").arg(ToQString(NameOf(box)), Shown(text))
+            return emptied ? QString("%1 still shows %2 after a change of the entries or options")
+                                 .arg(ToQString(NameOf(box)), Shown(text))
                            : QString("%1 changed from %2 to %3 without a calculation")
                                  .arg(ToQString(NameOf(box)), Shown(last_[std::size_t(box)]), Shown(text));
         }
@@ -553,7 +569,9 @@ private:
     {
         QString report = QString("random session, seed %1, event %2 of %3, %4: %5\n"
                                  "replay with SBC_RANDOM_SEED=%1 SBC_RANDOM_EVENTS=%2; the last events:")
+                             // clang-format off
                              .arg(seed_).arg(event_).arg(events_).arg(step, problem);
+        // clang-format on
         for (const QString& event : recent_)
             report += "\n  " + event;
         QTest::qFail(qPrintable(report), __FILE__, __LINE__);
@@ -594,13 +612,15 @@ private:
         {"type a long text", 1, [this] { TypeText(dice_.Long()); }},
         {"edit key", 110, [this] { PressChecked(dice_.Of(kEditKeys)); }},
         {"clipboard key", 20, [this] { PressChecked(dice_.Of(kClipboardKeys)); }},
-        {"paste", 25, [this] {
+        {"paste", 25,
+         [this] {
              const QString text = dice_.Clipboard();
              QGuiApplication::clipboard()->setText(text);
              Describe("clipboard " + Shown(text) + ',');
              PressChecked("Ctrl+V");
          }},
-        {"select all and retype", 60, [this] {
+        {"select all and retype", 60,
+         [this] {
              if (PressChecked("Ctrl+A"))
                  TypeText(dice_.Number());
          }},
@@ -627,7 +647,8 @@ QtMessageHandler previousHandler = nullptr;
 void QuietAboutHeadlessInput(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtWarningMsg
-        || !(message.contains("not accepted by receiving widget") || message.startsWith("This plugin does not support")))
+        || !(message.contains("not accepted by receiving widget")
+             || message.startsWith("This plugin does not support")))
         previousHandler(type, context, message);
 }
 
@@ -647,8 +668,8 @@ private slots:
     {
         const auto seed = std::uint32_t(FromEnvironment("SBC_RANDOM_SEED", 20240917));
         const long events = FromEnvironment("SBC_RANDOM_EVENTS", 20000);
-        qInfo("random session: seed %u, %ld events; replay with SBC_RANDOM_SEED=%u SBC_RANDOM_EVENTS=%ld", seed,
-              events, seed, events);
+        qInfo("random session: seed %u, %ld events; replay with SBC_RANDOM_SEED=%u SBC_RANDOM_EVENTS=%ld", seed, events,
+              seed, events);
         previousHandler = qInstallMessageHandler(QuietAboutHeadlessInput);
         Session session(seed, events);
         session.Run();

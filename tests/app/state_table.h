@@ -25,8 +25,10 @@ inline const std::vector<StateRow>& StateTable()
          {"Twin", "Twin", "Entry", "Entry"}},
         {{Box::txtNumOfBufAssys}, {"Count", "Count", "Unused", "Unused"}},
         {{Box::txtNumOfBufAssysMet}, {"Unused", "Unused", "Count", "Count"}},
-        {{Box::txtWeightPlunger, Box::txtLengthPlunger, Box::txtPlungerDiam}, {"Entry", "HiddenEntry", "Twin", "HiddenTwin"}},
-        {{Box::txtWeightPlungerMet, Box::txtLengthPlungerMet, Box::txtPlungerDiamMet}, {"Twin", "HiddenTwin", "Entry", "HiddenEntry"}},
+        {{Box::txtWeightPlunger, Box::txtLengthPlunger, Box::txtPlungerDiam},
+         {"Entry", "HiddenEntry", "Twin", "HiddenTwin"}},
+        {{Box::txtWeightPlungerMet, Box::txtLengthPlungerMet, Box::txtPlungerDiamMet},
+         {"Twin", "HiddenTwin", "Entry", "HiddenEntry"}},
         {{Box::txtNumPlungers}, {"Count", "HiddenCount", "Unused", "Unused"}},
         {{Box::txtNumPlungersMet}, {"Unused", "Unused", "Count", "HiddenCount"}},
     };
@@ -41,9 +43,9 @@ inline void CheckBox(const Window& w, Box b, QString code)
     code.remove("Hidden");
     QVERIFY2(box->isHidden() == hidden, qPrintable(where));
     const QColor designBackground = QApplication::palette().color(QPalette::Base);
-    const QColor expected = code == "Entry" ? QColor(255, 255, 255)
-                          : code == "Twin"  ? QColor(255, 255, 0)
-                                        : designBackground;
+    const QColor expected = code == "Entry"  ? QColor(255, 255, 255)
+                            : code == "Twin" ? QColor(255, 255, 0)
+                                             : designBackground;
     QVERIFY2(box->palette().color(QPalette::Base) == expected, qPrintable(where));
     const bool open = code == "Entry" || code == "Count";
     QVERIFY2(box->IsLocked() == !open, qPrintable(where));
@@ -74,7 +76,8 @@ inline void CheckState(const Window& w, int state)
 // The index into the codes of StateRow from the options as they stand.
 inline int StateOf(const Window& w)
 {
-    return (w.ControlOf(Option::optImperial)->isChecked() ? 0 : 2) + (w.ControlOf(Option::optPlungerYes)->isChecked() ? 0 : 1);
+    return (w.ControlOf(Option::optImperial)->isChecked() ? 0 : 2)
+           + (w.ControlOf(Option::optPlungerYes)->isChecked() ? 0 : 1);
 }
 
 } // namespace sbc::test

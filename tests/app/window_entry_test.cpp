@@ -44,9 +44,11 @@ private slots:
         QTest::addColumn<Box>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("twinWhileOpen");
+        // clang-format off
         QTest::newRow("oil buffer, Imperial") << UnitSystem::Imperial << "" << Box::txtOSDD << "201" << "1.02108";
         QTest::newRow("oil buffer, Metric") << UnitSystem::Metric << "" << Box::txtOSDDMet << "1.1" << "216.53543307";
         QTest::newRow("short stroke") << UnitSystem::Imperial << "120" << Box::txtBufferStroke << "2\t" << "50.8";
+        // clang-format on
     }
     void aBrokenRuleEmptiesTheBoxAndKeepsTheFocus()
     {
@@ -81,8 +83,10 @@ private slots:
         QTest::addColumn<QString>("speed");
         QTest::addColumn<QString>("stroke");
         QTest::addColumn<Box>("other");
-        QTest::newRow("Imperial") << UnitSystem::Imperial << "100" << "1.5" << Box::txtOSDDMet;
-        QTest::newRow("Metric") << UnitSystem::Metric << "0.5" << "38" << Box::txtBufferStroke;
+        QTest::newRow("Imperial") << UnitSystem::Imperial << "100"
+                                  << "1.5" << Box::txtOSDDMet;
+        QTest::newRow("Metric") << UnitSystem::Metric << "0.5"
+                                << "38" << Box::txtBufferStroke;
     }
     void clickingThroughTheOtherSystemsBoxesChecksNothing()
     {
@@ -93,11 +97,13 @@ private slots:
         Window w(system);
         w.TypeInto(PairOf(Quantity::Speed).BoxIn(system), speed);
         w.TypeInto(PairOf(Quantity::Stroke).BoxIn(system), stroke);
-        const QString strokes = w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text();
+        const QString strokes =
+            w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text();
         w.ClickBox(other);
         w.ClickBox(Box::txtRatedLoad);
         QVERIFY(w.dialogs.messages.empty());
-        QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text(), strokes);
+        QCOMPARE(w.ControlOf(Box::txtBufferStroke)->text() + "|" + w.ControlOf(Box::txtBufferStrokeMet)->text(),
+                 strokes);
         QCOMPARE(w.FocusName(), QString("txtRatedLoad"));
     }
 

@@ -36,9 +36,11 @@ private slots:
         const ControlDesign& d = kControlDesigns[std::size_t(row)];
         QWidget* widget = window_->form->ControlOf(d.id);
         QCOMPARE(widget->objectName(), QString(QTest::currentDataTag()));
-        QCOMPARE(widget->parentWidget()->objectName(), d.container ? ToQString(NameOf(*d.container)) : QString("client"));
+        QCOMPARE(widget->parentWidget()->objectName(),
+                 d.container ? ToQString(NameOf(*d.container)) : QString("client"));
         if (d.fontPoints > 0)
-            QVERIFY(widget->font().family() == "MS Sans Serif" && widget->font().pointSizeF() == d.fontPoints && widget->font().bold());
+            QVERIFY(widget->font().family() == "MS Sans Serif" && widget->font().pointSizeF() == d.fontPoints
+                    && widget->font().bold());
         if (const Box* b = std::get_if<Box>(&d.id); b && IsResultBox(*b)) {
             QCOMPARE(window_->ControlOf(*b)->palette().color(QPalette::Base), QColor(255, 255, 0));
             QVERIFY(window_->ControlOf(*b)->IsLocked() && !window_->ControlOf(*b)->IsTabStop());
@@ -56,6 +58,7 @@ private slots:
         QTest::addColumn<double>("points"); // 0: the toolkit's default font
         const Window& w = *window_;
         auto row = [](const char* name, QWidget* widget) -> QTestData& { return QTest::newRow(name) << widget; };
+        // clang-format off
         row("txtID", w.ControlOf(Box::txtID)) << "client" << "" << QRect(1740, 240, 3315, 315) << 8.25;
         row("txtOSDDMet", w.ControlOf(Box::txtOSDDMet)) << "client" << "" << QRect(7260, 900, 1215, 315) << 8.25;
         row("txtPlungerDiamMet", w.ControlOf(Box::txtPlungerDiamMet)) << "Frame1" << "" << QRect(6960, 1785, 1215, 315) << 8.25;
@@ -71,6 +74,7 @@ private slots:
         row("Label29", w.ControlOf(Label::Label29)) << "client" << "KG" << QRect(8580, 5820, 375, 195) << 8.25;
         row("Frame1", w.ControlOf(Frame::Frame1)) << "client" << "" << QRect(300, 3240, 8835, 2235) << 0.0;
         row("Frame2", w.ControlOf(Frame::Frame2)) << "Frame1" << "" << QRect(5400, 180, 3195, 495) << 0.0;
+        // clang-format on
     }
     void sampleControlsStandAsDesigned()
     {
@@ -82,7 +86,8 @@ private slots:
         auto pixels = [](int t) { return qRound(t / 15.0); }; // 1440 twips an inch at 96 dpi
         QCOMPARE(widget->objectName(), QString(QTest::currentDataTag()));
         QCOMPARE(widget->parentWidget()->objectName(), container);
-        QCOMPARE(widget->geometry(), QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())));
+        QCOMPARE(widget->geometry(),
+                 QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())));
         if (auto* label = qobject_cast<QLabel*>(widget))
             QCOMPARE(label->text(), caption);
         else if (auto* button = qobject_cast<QAbstractButton*>(widget))
@@ -114,7 +119,8 @@ private slots:
                       + widget->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         if (std::holds_alternative<Command>(d.id))
             needed = static_cast<QAbstractButton*>(widget)->sizeHint().width() - 16;
-        QVERIFY2(needed <= widget->width(), qPrintable(QString("needs %1 px, has %2").arg(needed).arg(widget->width())));
+        QVERIFY2(needed <= widget->width(),
+                 qPrintable(QString("needs %1 px, has %2").arg(needed).arg(widget->width())));
         QVERIFY(fm.ascent() <= widget->height());
     }
 
@@ -124,10 +130,13 @@ private slots:
         QCOMPARE(w.form->windowTitle(),
                  QString(" Hydraulic Elevator - Spring Buffer Reaction Calculator          www.example.org"));
         QCOMPARE(w.ControlOf(Label::Label1)->toolTip(),
-                 QString(" ASME A17.1-1996 Definition: \"The speed at which a hydraulic elevator is set to lower with rated load.\" "));
+                 QString(" ASME A17.1-1996 Definition: \"The speed at which a hydraulic elevator is set to lower with "
+                         "rated load.\" "));
         QCOMPARE(w.ControlOf(Label::Label6)->toolTip(),
-                 QString(" See Rule 301.3(e)  \"Plunger weight less buoyant effects...shall be added...and used in calculations.\" "));
-        QCOMPARE(w.ControlOf(Label::Label32)->toolTip(), QString(" Identify this elevator with a maximum of 30 charaters "));
+                 QString(" See Rule 301.3(e)  \"Plunger weight less buoyant effects...shall be added...and used in "
+                         "calculations.\" "));
+        QCOMPARE(w.ControlOf(Label::Label32)->toolTip(),
+                 QString(" Identify this elevator with a maximum of 30 charaters "));
         QCOMPARE(w.ControlOf(Label::Label_4)->text(), QString("M"));
         QVERIFY(!w.form->windowIcon().isNull());
         QVERIFY(w.form->windowIcon().availableSizes().contains(QSize(16, 16)));
@@ -143,9 +152,11 @@ private slots:
         QTest::addColumn<QString>("keys");
         const frmMain& f = *window_->form;
         QMenu* file = f.ControlOf(Menu::mnuFile);
+        // clang-format off
         QTest::newRow("mnuPrintData") << f.ControlOf(MenuEntry::mnuPrintData) << file << "&File" << "Print &Data" << "Ctrl+D";
         QTest::newRow("mnuPrintForm") << f.ControlOf(MenuEntry::mnuPrintForm) << file << "&File" << "Print &Form" << "Ctrl+F";
         QTest::newRow("mnuInfo") << f.ControlOf(MenuEntry::mnuInfo) << f.ControlOf(Menu::mnuHelp) << "&Help" << "&Info" << "Ctrl+I";
+        // clang-format on
     }
     void menusCarryTheirShortcuts()
     {
@@ -194,7 +205,8 @@ private slots:
         QCOMPARE(w.ControlOf(Box::txtMaxBufLoadRatMet)->accessibleName(), QString("Maximum buffer load rating, KG"));
         QCOMPARE(w.ControlOf(Box::txtBufferGood)->accessibleName(), QString("Buffer is"));
         QCOMPARE(w.ControlOf(Box::txtWeightCarMet)->accessibleDescription(), QString("From data plate on crosshead"));
-        QCOMPARE(w.ControlOf(Box::txtMinBufLoadRat)->accessibleDescription(), QString("Rule 1308.2    Buffer reaction"));
+        QCOMPARE(w.ControlOf(Box::txtMinBufLoadRat)->accessibleDescription(),
+                 QString("Rule 1308.2    Buffer reaction"));
         QCOMPARE(w.ControlOf(Box::txtBufferGood)->accessibleDescription(), QString());
         const QString question = "Is plunger weight carried by car at buffer impact?";
         QCOMPARE(w.ControlOf(Frame::Frame3)->accessibleName(), QString("Unit system"));

@@ -57,20 +57,19 @@ private slots:
     void tabVisitsTheSelectedSystemRowByRow()
     {
         Window w;
-        QCOMPARE(TabCycle(w), QStringList({"txtOSDD", "txtRatedLoad", "txtWeightCar", "txtBufferLoadRat",
-                                           "txtBufferStroke", "txtNumOfBufAssys", "txtWeightPlunger",
-                                           "txtNumPlungers", "txtLengthPlunger", "txtPlungerDiam",
-                                           "cmdCompute", "cmdClear", "optPlungerYes", "optImperial", "txtID"}));
+        QCOMPARE(TabCycle(w),
+                 QStringList({"txtOSDD", "txtRatedLoad", "txtWeightCar", "txtBufferLoadRat", "txtBufferStroke",
+                              "txtNumOfBufAssys", "txtWeightPlunger", "txtNumPlungers", "txtLengthPlunger",
+                              "txtPlungerDiam", "cmdCompute", "cmdClear", "optPlungerYes", "optImperial", "txtID"}));
         w.Click(w.ControlOf(Option::optMetric));
-        QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet",
-                                           "txtBufferLoadRatMet", "txtBufferStrokeMet", "txtNumOfBufAssysMet",
-                                           "txtWeightPlungerMet", "txtNumPlungersMet", "txtLengthPlungerMet",
-                                           "txtPlungerDiamMet", "cmdCompute", "cmdClear", "optPlungerYes",
-                                           "optMetric", "txtID"}));
+        QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet", "txtBufferLoadRatMet",
+                                           "txtBufferStrokeMet", "txtNumOfBufAssysMet", "txtWeightPlungerMet",
+                                           "txtNumPlungersMet", "txtLengthPlungerMet", "txtPlungerDiamMet",
+                                           "cmdCompute", "cmdClear", "optPlungerYes", "optMetric", "txtID"}));
         w.Click(w.ControlOf(Option::optPlungerNo));
-        QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet",
-                                           "txtBufferLoadRatMet", "txtBufferStrokeMet", "txtNumOfBufAssysMet",
-                                           "cmdCompute", "cmdClear", "optPlungerNo", "optMetric", "txtID"}));
+        QCOMPARE(TabCycle(w), QStringList({"txtOSDDMet", "txtRatedLoadMet", "txtWeightCarMet", "txtBufferLoadRatMet",
+                                           "txtBufferStrokeMet", "txtNumOfBufAssysMet", "cmdCompute", "cmdClear",
+                                           "optPlungerNo", "optMetric", "txtID"}));
     }
 
     // Typed entries, a result and No; then a change of unit system or Clear
@@ -125,8 +124,9 @@ private slots:
         QStringList log;
         QObject recorder;
         for (int i = 0; i < kBoxCount; ++i)
-            QObject::connect(w.ControlOf(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
-                             [&log, i](const QString& text) { log << ToQString(NameOf(static_cast<Box>(i))) + "=" + text; });
+            QObject::connect(
+                w.ControlOf(static_cast<Box>(i)), &QLineEdit::textChanged, &recorder,
+                [&log, i](const QString& text) { log << ToQString(NameOf(static_cast<Box>(i))) + "=" + text; });
         QObject::connect(w.ControlOf(Option::optPlungerYes), &QRadioButton::toggled, &recorder, [&log](bool on) {
             if (on)
                 log << "Yes";
@@ -137,11 +137,15 @@ private slots:
 
         QCOMPARE(log, QStringList({
                           // first pass, Imperial
+                          // clang-format off
                           "txtOSDDMet=0", "txtOSDD=", "txtWeightPlungerMet=0", "txtWeightPlunger=",
                           "focus txtOSDD", "Yes",
                           "txtBufferStrokeMet=0", "txtBufferStroke=", "txtNumOfBufAssys=",
+                          // clang-format on
                           // second pass, Metric; the third finds nothing left
-                          "txtOSDDMet=", "txtWeightPlungerMet=", "txtBufferStrokeMet=",
+                          "txtOSDDMet=",
+                          "txtWeightPlungerMet=",
+                          "txtBufferStrokeMet=",
                       }));
     }
 

@@ -34,8 +34,8 @@ const Example kMetricWithPlunger{Metric, true, {
     {Box::txtPlungerDiamMet, "150"}}};
 // clang-format on
 
-const Example kMetricWithoutPlunger{Metric, false, {kMetricWithPlunger.entries.begin(),
-                                                   kMetricWithPlunger.entries.begin() + 6}};
+const Example kMetricWithoutPlunger{
+    Metric, false, {kMetricWithPlunger.entries.begin(), kMetricWithPlunger.entries.begin() + 6}};
 
 // Every box of the other system holds 0, which would fail the entry check
 // if it were read. Results hold stale texts, which must go.
@@ -128,10 +128,7 @@ TEST(BufferVerdict, BoundsAreInclusiveAtSinglePrecision)
 }
 
 // The calculation method of the plunger answer, without the stroke check.
-void Compute(FakeForm& form)
-{
-    form.plungerYes ? ComputeWithPlunger(form) : ComputeWithoutPlunger(form);
-}
+void Compute(FakeForm& form) { form.plungerYes ? ComputeWithPlunger(form) : ComputeWithoutPlunger(form); }
 
 const Message kMissingEntry{"Did you make an entry in all the appropriate fields?", "Buffer Reaction Calculator",
                             MessageIcon::Question};
@@ -197,7 +194,8 @@ TEST(CalculateCommand, ShortStrokeThenMissingEntry)
         FakeForm form = FormWith(*example, {{stroke, "1"}});
         form.focus = Box::txtRatedLoad;
         Calculate(form);
-        EXPECT_EQ(form.messages, std::vector<Message>({{"Buffer stroke is too short!", "Buffer Stroke"}, kMissingEntry}));
+        EXPECT_EQ(form.messages,
+                  std::vector<Message>({{"Buffer stroke is too short!", "Buffer Stroke"}, kMissingEntry}));
         EXPECT_TRUE(ResultsEmpty(form));
         EXPECT_EQ(form.focus, stroke);
         EXPECT_EQ(form.Text(stroke), "");

@@ -29,15 +29,13 @@ inline void FillResults(FakeForm& form)
 inline std::array<std::string, 7> ResultTexts(const FakeForm& form)
 {
     std::array<std::string, 7> texts;
-    std::transform(kResultBoxes.begin(), kResultBoxes.end(), texts.begin(),
-                   [&](Box box) { return form.Text(box); });
+    std::transform(kResultBoxes.begin(), kResultBoxes.end(), texts.begin(), [&](Box box) { return form.Text(box); });
     return texts;
 }
 
 inline bool ResultsEmpty(const FakeForm& form)
 {
-    return std::all_of(kResultBoxes.begin(), kResultBoxes.end(),
-                       [&](Box box) { return form.Text(box).empty(); });
+    return std::all_of(kResultBoxes.begin(), kResultBoxes.end(), [&](Box box) { return form.Text(box).empty(); });
 }
 
 } // namespace sbc::test

@@ -23,8 +23,8 @@ TEST(OilBufferRule, RefusesOnlyAboveTheLimit)
         std::size_t refusedAtKey; // 1-based keystroke that draws the message, 0 for none
         std::string twinWhileOpen;
     } cases[] = {
-        {Imperial, "201", 3, "1.02108"}, {Imperial, "200", 0, ""}, {Imperial, "200.5", 5, "1.01854"},
-        {Imperial, "300", 3, "1.524"}, {Metric, "1.0", 0, ""}, {Metric, "1.01", 4, "198.818897637"},
+        {Imperial, "201", 3, "1.02108"},    {Imperial, "200", 0, ""},        {Imperial, "200.5", 5, "1.01854"},
+        {Imperial, "300", 3, "1.524"},      {Metric, "1.0", 0, ""},          {Metric, "1.01", 4, "198.818897637"},
         {Metric, "1.1", 3, "216.53543307"}, {Metric, "2", 1, "393.7007874"},
     };
     for (const auto& c : cases) {
@@ -65,11 +65,14 @@ TEST(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
         const char* stroke;
         bool tooShort;
     } cases[] = {
+        // clang-format off
         {Imperial, "120", "", false}, {Imperial, "", "", false}, // an empty stroke is never checked
         {Imperial, "100", "1.5", false}, {Imperial, "100", "1.49", true}, {Imperial, "120", "2", true},
         {Imperial, "150", "2.5", false}, {Imperial, "160", "3.9", true}, {Imperial, "200", "4", false},
         {Imperial, "100.00000005", "0.1", false}, {Imperial, "150.00000005", "0.1", false}, // between bands
+        // clang-format on
         {Imperial, "100.0000001", "2.4", true},
+        // clang-format off
         {Imperial, "", "1", true}, {Imperial, "abc", "1", true}, // the speed reads 0: band 1
         {Imperial, "-5", "0.1", false}, {Imperial, "250", "0.1", false},
         {Imperial, "50", "abc", true}, {Imperial, "50", " ", true}, // a blank is not empty; it reads 0
@@ -77,6 +80,7 @@ TEST(MinimumStroke, RefusesAStrokeBelowTheBandMinimum)
         {Metric, "0.508", "50", true}, {Metric, "0.75", "63", false}, {Metric, "0.76", "63", true},
         {Metric, "0.75000001", "99", true}, {Metric, "0.750000005", "1", false}, {Metric, "1", "100", false},
         {Metric, "1.5", "1", false}, {Metric, "", "1", true},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.system == Imperial ? "FPM '" : "MPS '") + c.speed + "' stroke '" + c.stroke + "'");
@@ -155,28 +159,22 @@ std::string Lines(std::initializer_list<std::string> lines)
 
 TEST(StrokeTable, ShowsTheSelectedSystemsTable)
 {
-    const std::string imperial = Lines({
-        "Rule 201.3a ( ASME A17.1 - 1996 )", "",
-        "Operating speed / down, fpm" + Blanks(6) + "Min. Stroke, in.", "",
-        "100 or less" + Blanks(35) + "1 1/2",
-        "101 to 150" + Blanks(35) + "2 1/2",
-        "151 to 200" + Blanks(35) + "4", "",
-        "1 in. = 25.4 mm"});
-    const std::string metric = Lines({
-        "2.22.3.1 ( ASME A17.1 - 2000 )", "",
-        "Operating speed / down, m/s" + Blanks(6) + "Min. Stroke, mm", "",
-        "0.5" + Blanks(3) + "or less" + Blanks(35) + "38",
-        "0.51 to 0.75" + Blanks(34) + "63",
-        "0.76 to 1.00" + Blanks(34) + "100", "",
-        "25.4 mm = 1 in."});
+    const std::string imperial =
+        Lines({"Rule 201.3a ( ASME A17.1 - 1996 )", "", "Operating speed / down, fpm" + Blanks(6) + "Min. Stroke, in.",
+               "", "100 or less" + Blanks(35) + "1 1/2", "101 to 150" + Blanks(35) + "2 1/2",
+               "151 to 200" + Blanks(35) + "4", "", "1 in. = 25.4 mm"});
+    const std::string metric =
+        Lines({"2.22.3.1 ( ASME A17.1 - 2000 )", "", "Operating speed / down, m/s" + Blanks(6) + "Min. Stroke, mm", "",
+               "0.5" + Blanks(3) + "or less" + Blanks(35) + "38", "0.51 to 0.75" + Blanks(34) + "63",
+               "0.76 to 1.00" + Blanks(34) + "100", "", "25.4 mm = 1 in."});
 
     for (UnitSystem system : {Imperial, Metric}) {
         FakeForm form(system);
         FillResults(form);
         ShowStrokeTable(form);
-        EXPECT_EQ(form.messages, std::vector<Message>({system == Imperial
-            ? Message{imperial, "Minimum Spring Buffer Stroke - Imperial"}
-            : Message{metric, "Minimum Spring Buffer Stroke - Metric"}}));
+        EXPECT_EQ(form.messages, std::vector<Message>(
+                                     {system == Imperial ? Message{imperial, "Minimum Spring Buffer Stroke - Imperial"}
+                                                         : Message{metric, "Minimum Spring Buffer Stroke - Metric"}}));
         EXPECT_EQ(ResultTexts(form)[0], "stale"); // no box changes
     }
 }

@@ -15,18 +15,24 @@ TEST(TwinFields, TwinShowsTheProduct)
         const char* typed;
         const char* twinShows;
     } conversions[] = {
+        // clang-format off
         {Box::txtOSDD, "100", "0.508"}, {Box::txtOSDD, "200", "1.016"}, {Box::txtOSDDMet, "1", "196.8503937"},
         {Box::txtOSDDMet, "1.0", "196.8503937"}, {Box::txtRatedLoad, "1000", "453.59237"},
         {Box::txtRatedLoadMet, "1000", "2204.62262184878"}, {Box::txtBufferStroke, "1.5", "38.1"},
         {Box::txtBufferStroke, "4", "101.6"}, {Box::txtBufferStrokeMet, "38", "1.49606299212608"},
         {Box::txtBufferStrokeMet, "100", "3.937007874016"}, {Box::txtLengthPlunger, "10", "3.048"},
         {Box::txtLengthPlungerMet, "3", "9.84251968503939"}, {Box::txtPlungerDiam, "8", "203.2"},
+        // clang-format on
         // How the text reads.
+        // clang-format off
         {Box::txtBufferStroke, "-2", "-50.8"}, {Box::txtBufferStroke, "-0", "0"}, {Box::txtWeightCar, "abc", "0"},
         {Box::txtWeightCar, "12abc", "5.44310844"}, {Box::txtWeightPlunger, "1 000", "453.59237"},
+        // clang-format on
         {Box::txtBufferLoadRatMet, "1,5", "2.20462262184878"},
         // Counts are neither converted nor copied.
-        {Box::txtNumOfBufAssys, "2", ""}, {Box::txtNumPlungers, "2", ""}, {Box::txtNumOfBufAssysMet, "2", ""},
+        {Box::txtNumOfBufAssys, "2", ""},
+        {Box::txtNumPlungers, "2", ""},
+        {Box::txtNumOfBufAssysMet, "2", ""},
         {Box::txtNumPlungersMet, "2", ""},
     };
     for (const auto& c : conversions) {

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #define SBC_TRY_VERIFY(expr) QVERIFY(QTest::qWaitFor([&] { return bool(expr); }))
-#define SBC_TRY_COMPARE(actual, expected)                           \
-    do {                                                            \
-        (void)QTest::qWaitFor([&] { return (actual) == (expected); }); \
-        QCOMPARE(actual, expected);                                 \
+#define SBC_TRY_COMPARE(actual, expected)                                                                              \
+    do {                                                                                                               \
+        (void)QTest::qWaitFor([&] { return (actual) == (expected); });                                                 \
+        QCOMPARE(actual, expected);                                                                                    \
     } while (false)

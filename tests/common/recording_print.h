@@ -42,9 +42,9 @@ public:
     std::string fontName = "Arial";
     double fontSize = 9.5;
     bool fontBold = false;
-    std::optional<std::size_t> failAtLine;  // PrintLine throws on this line (0-based)
-    bool failAsFault = false;               // ... a logic_error, as a fault of the program would
-    std::vector<ReportLine> printed;        // each line with the size and weight it got
+    std::optional<std::size_t> failAtLine; // PrintLine throws on this line (0-based)
+    bool failAsFault = false;              // ... a logic_error, as a fault of the program would
+    std::vector<ReportLine> printed;       // each line with the size and weight it got
 
     std::string FontName() const override
     {
@@ -90,7 +90,7 @@ public:
     explicit RecordingPrintService(Log& log) : recorder(log), log_(log) {}
 
     RecordingPrinter recorder;
-    bool cancel = false;  // the user presses Cancel in the Print dialog
+    bool cancel = false; // the user presses Cancel in the Print dialog
 
     void ShowPrintDialog() override
     {
@@ -102,10 +102,7 @@ public:
     void PrintFormImage() override { log_.push_back("form image"); }
 
     // How often the log holds `entry`: "dialog", "form image", "end", ...
-    int Count(std::string_view entry) const
-    {
-        return static_cast<int>(std::count(log_.begin(), log_.end(), entry));
-    }
+    int Count(std::string_view entry) const { return static_cast<int>(std::count(log_.begin(), log_.end(), entry)); }
 
 private:
     Log& log_;

@@ -17,7 +17,9 @@ class WindowDriver {
 public:
     // The window's controls by their ids, as frmMain gives them.
     template <typename Id>
+    // clang-format off
     auto ControlOf(Id id) const { return window_->ControlOf(id); }
+    // clang-format on
     QString FocusName() const
     {
         QWidget* w = QApplication::focusWidget();

@@ -13,9 +13,11 @@ namespace sbc::test::worked_example {
 using BoxText = std::pair<Box, const char*>;
 
 inline constexpr std::array<BoxText, 10> kEntries = {{
+    // clang-format off
     {Box::txtOSDD, "125"},           {Box::txtRatedLoad, "2500"},     {Box::txtWeightCar, "3000"},
     {Box::txtBufferLoadRat, "10000"}, {Box::txtBufferStroke, "2.5"}, {Box::txtNumOfBufAssys, "2"},
     {Box::txtWeightPlunger, "1200"}, {Box::txtNumPlungers, "1"},     {Box::txtLengthPlunger, "10"},
+    // clang-format on
     {Box::txtPlungerDiam, "6"},
 }};
 

@@ -95,9 +95,9 @@ struct SeenBox {
 class DesktopWindow : public WindowDriver {
 public:
     const bool setUp = (SetUpApplication(), true); // before the window is built
-    frmMain form; // its own real boxes and printer
+    frmMain form;                                  // its own real boxes and printer
     std::vector<SeenBox> seen;
-    QString inputAnswer;       // typed into the Elevator ID box, which is then accepted
+    QString inputAnswer;               // typed into the Elevator ID box, which is then accepted
     bool answerWithServerKeys = false; // a message box is closed by a Return from the server
     bool acceptPrint = false;          // the Print dialog is answered with Print, not Cancel
     std::function<void()> whileOpen;

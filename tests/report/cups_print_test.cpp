@@ -60,10 +60,7 @@ constexpr double kLineHeightPerPoint = 2320.0 / 2048;
 
 // A font size as Qt sets it on a printer of `dpi` dots per inch: in whole
 // device pixels (14 points at 1200 dpi print as 233 pixels, 13.98 points).
-double OnDevice(double points, int dpi)
-{
-    return std::round(points * dpi / 72) * 72 / dpi;
-}
+double OnDevice(double points, int dpi) { return std::round(points * dpi / 72) * 72 / dpi; }
 
 bool WaitFor(const std::function<bool()>& done, int seconds)
 {
@@ -107,7 +104,8 @@ std::string JobReport()
         for (const QByteArray& line : file.readAll().split('\n'))
             if (line.contains("[Job "))
                 jobLines << QString::fromUtf8(line);
-        report += "\nerror_log, the jobs' lines:\n" + jobLines.mid(std::max<qsizetype>(0, jobLines.size() - 40)).join('\n');
+        report +=
+            "\nerror_log, the jobs' lines:\n" + jobLines.mid(std::max<qsizetype>(0, jobLines.size() - 40)).join('\n');
     }
     return report.toStdString();
 }
@@ -321,8 +319,10 @@ protected:
 
         const QRectF printable = seen.page.paintRect(QPageLayout::Point);
         SCOPED_TRACE(QString("printable area %1,%2 %3 x %4 pt at %5 dpi")
+                         // clang-format off
                          .arg(printable.left()).arg(printable.top()).arg(printable.width())
                          .arg(printable.height()).arg(seen.resolution).toStdString());
+        // clang-format on
         const std::vector<PdfPage> pages = ReadPages(PDFTOTEXT, kept, printable.left());
         ASSERT_EQ(pages.size(), plungerYes ? 2u : 1u);
         for (const PdfPage& page : pages) {
@@ -342,7 +342,8 @@ protected:
                 sizes.push_back(std::round(line.pitch / kPitchPerPoint * 100) / 100);
         for (std::size_t i = 0; i < expected.size(); ++i)
             if (!expected[i].empty())
-                expectedSizes.push_back(std::round(OnDevice(i + 1 == expected.size() ? 10 : 14, seen.resolution) * 100) / 100);
+                expectedSizes.push_back(std::round(OnDevice(i + 1 == expected.size() ? 10 : 14, seen.resolution) * 100)
+                                        / 100);
         EXPECT_EQ(sizes, expectedSizes) << "points of each printed line at " << seen.resolution << " dpi";
 
         const auto [faces, embedded] = Faces(kept);

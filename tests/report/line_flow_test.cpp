@@ -25,9 +25,13 @@ TEST(LineFlow, FillsEachPageFromTheTopAndStartsTheNextBeforeALineWouldCrossTheBo
         std::vector<Placed> placed;
     } cases[] = {
         {"an empty report", {}, {}},
-        {"exactly one page, the last line ending on the bottom", {40, 40, 20}, {{0, 0, false}, {40, 0, false}, {80, 0, false}}},
+        {"exactly one page, the last line ending on the bottom",
+         {40, 40, 20},
+         {{0, 0, false}, {40, 0, false}, {80, 0, false}}},
         {"the line after a full page", {40, 40, 20, 10}, {{0, 0, false}, {40, 0, false}, {80, 0, false}, {0, 1, true}}},
-        {"a line that would cross the bottom", {40, 40, 30, 10}, {{0, 0, false}, {40, 0, false}, {0, 1, true}, {30, 1, false}}},
+        {"a line that would cross the bottom",
+         {40, 40, 30, 10},
+         {{0, 0, false}, {40, 0, false}, {0, 1, true}, {30, 1, false}}},
         {"a first line taller than its page stays on it", {150, 10}, {{0, 0, false}, {0, 1, true}}},
     };
     for (const auto& c : cases) {

@@ -17,8 +17,10 @@ struct Word {
 
 QString DecodeEntities(QString text)
 {
+    // clang-format off
     return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'")
         .replace("&#39;", "'").replace("&amp;", "&");
+    // clang-format on
 }
 
 // Words that share their top edge form one line.

@@ -44,7 +44,8 @@ TEST_F(PrintCommand, EmptyIdentificationIsAskedForBeforeTheDialogAndPrinted)
         form.Fill(Box::txtID, "");
         form.inputAnswer = answer;
         PrintData();
-        EXPECT_EQ(Log(log.begin(), log.begin() + std::min<std::ptrdiff_t>(2, std::ssize(log))), Log({kQuestion, "dialog"}));
+        EXPECT_EQ(Log(log.begin(), log.begin() + std::min<std::ptrdiff_t>(2, std::ssize(log))),
+                  Log({kQuestion, "dialog"}));
         EXPECT_EQ(form.Text(Box::txtID), answer);
         EXPECT_EQ(PrintedTexts().at(4), "    Elevator Identification: " + answer);
     }
@@ -102,11 +103,14 @@ TEST_F(PrintCommand, CountsComeFromTheSelectedSystemRoundedHalfToEvenIntoBothSec
 {
     const std::string assemblies = "    Number of buffer assemblies:            ";
     const std::string plungers = "    Number of plungers:                     ";
+    // clang-format off
     const struct { bool imperial; Box box; const char* text; std::string line; } cases[] = {
         {true, Box::txtNumPlungers, "2.5", plungers + " 2 "}, {true, Box::txtNumPlungers, "3.5", plungers + " 4 "},
         {true, Box::txtNumPlungers, "-3", plungers + "-3 "},  {true, Box::txtNumPlungers, "", plungers + " 0 "},
+        // clang-format on
         // txtNumOfBufAssys then holds 99999, which would end the command if it were read.
-        {false, Box::txtNumOfBufAssysMet, "3.5", assemblies + " 4 "}, {false, Box::txtNumPlungersMet, "2", plungers + " 2 "},
+        {false, Box::txtNumOfBufAssysMet, "3.5", assemblies + " 4 "},
+        {false, Box::txtNumPlungersMet, "2", plungers + " 2 "},
         // A negative assemblies count, and the widest numbers a count holds.
         {true, Box::txtNumOfBufAssys, "-3", assemblies + "-3 "},
         {true, Box::txtNumPlungers, "32767", plungers + " 32767 "},
@@ -129,9 +133,8 @@ TEST_F(PrintCommand, ReportFontIsSetSwitchedWhereTheLinesChangeAndRestored)
 {
     PrintData();
     std::erase_if(log, [](const std::string& entry) { return entry.starts_with("line "); });
-    EXPECT_THAT(log, ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off",
-                                     "bold on", "bold off", "bold on", "bold off", "size 10", "end", "name Arial",
-                                     "size 9.5"));
+    EXPECT_THAT(log, ElementsAre("dialog", "get name", "get size", "name Courier New", "size 14", "bold off", "bold on",
+                                 "bold off", "bold on", "bold off", "size 10", "end", "name Arial", "size 9.5"));
 }
 
 // Bold on the heading and the Metric title; ten points only for the closing line.
@@ -167,27 +170,27 @@ TEST(InfoCommand, ShowsTheFormulasInAnInformationBox)
 {
     FakeForm form;
     mnuInfo_Click(form);
-    EXPECT_EQ(form.messages, std::vector<Message>({{
-              "The following formulas were used to determine the reactions:\r\n"
-              "\r\n"
-              "Imperial: R = 2W ( 1 + V^2 / 64.3481 X S )\r\n"
-              "\r\n"
-              "Metric: R = 2W ( 9.80665 + V^2 / 2S )\r\n"
-              "\r\n"
-              "R = Buffer Reaction, lbf (N)\r\n"
-              "S = Buffer Stroke, ft (m)\r\n"
-              "V = Speed at impact, ft/s (m/s)\r\n"
-              "W = Weight of car plus rated load plus plunger weight minus \r\n"
-              "        the buoyant effects of the plunger in oil, lb (kg)\r\n"
-              "\r\n"
-              "R   = Minimum load rating of the buffer(s)\r\n"
-              "\r\n"
-              "2R = Maximum load rating of the buffer(s)\r\n"
-              "\r\n"
-              "\r\n"
-              "For the buoyant effects of the plunger in oil I used:\r\n"
-              "Imperial: Oil = 54.3 lbs/cubic foot.\r\n"
-              "Metric: Oil = 869.8 kg/cubic meter", "Formulas", MessageIcon::Information}}));
+    EXPECT_EQ(form.messages, std::vector<Message>({{"The following formulas were used to determine the reactions:\r\n"
+                                                    "\r\n"
+                                                    "Imperial: R = 2W ( 1 + V^2 / 64.3481 X S )\r\n"
+                                                    "\r\n"
+                                                    "Metric: R = 2W ( 9.80665 + V^2 / 2S )\r\n"
+                                                    "\r\n"
+                                                    "R = Buffer Reaction, lbf (N)\r\n"
+                                                    "S = Buffer Stroke, ft (m)\r\n"
+                                                    "V = Speed at impact, ft/s (m/s)\r\n"
+                                                    "W = Weight of car plus rated load plus plunger weight minus \r\n"
+                                                    "        the buoyant effects of the plunger in oil, lb (kg)\r\n"
+                                                    "\r\n"
+                                                    "R   = Minimum load rating of the buffer(s)\r\n"
+                                                    "\r\n"
+                                                    "2R = Maximum load rating of the buffer(s)\r\n"
+                                                    "\r\n"
+                                                    "\r\n"
+                                                    "For the buoyant effects of the plunger in oil I used:\r\n"
+                                                    "Imperial: Oil = 54.3 lbs/cubic foot.\r\n"
+                                                    "Metric: Oil = 869.8 kg/cubic meter",
+                                                    "Formulas", MessageIcon::Information}}));
 }
 
 } // namespace

@@ -23,8 +23,8 @@
 namespace sbc::test {
 namespace {
 
-constexpr double kMargin = 36;  // points on every side, set by the test's Print dialog
-constexpr double kLineHeight = 14 * 2320.0 / 2048;  // Liberation Mono at 14 points, in points
+constexpr double kMargin = 36;                     // points on every side, set by the test's Print dialog
+constexpr double kLineHeight = 14 * 2320.0 / 2048; // Liberation Mono at 14 points, in points
 
 // Answers the Print dialog with Print, sending the job into a PDF file.
 QtPrintService::DialogStep PrintInto(const QString& pdf, QPageSize::PageSizeId page)
@@ -119,7 +119,8 @@ TEST_F(QtPrinting, ReportLosesNoLineAcrossPagesOnLetterAndA4)
             for (const PageLine& line : sheet.lines)
                 printed.push_back(line.text);
         }
-        EXPECT_GT(pages[0].lines.empty() ? 0 : pages[0].lines.back().bottom, pages[0].height - kMargin - 3 * kLineHeight)
+        EXPECT_GT(pages[0].lines.empty() ? 0 : pages[0].lines.back().bottom,
+                  pages[0].height - kMargin - 3 * kLineHeight)
             << "the first page is used up";
         EXPECT_EQ(printed, ExpectedPrintedLines());
     }
@@ -171,7 +172,7 @@ TEST_F(QtPrinting, PrintFormPutsTheWindowImageOnThePageKeepingItsProportions)
     EXPECT_EQ(row[3].toInt(), 400);
     EXPECT_EQ(row[4].toInt(), 300);
     EXPECT_EQ(row[12], row[13]) << "the same resolution across and down";
-    const double widthInches = (8.5 * 72 - 2 * kMargin) / 72;  // the printable width of Letter
+    const double widthInches = (8.5 * 72 - 2 * kMargin) / 72; // the printable width of Letter
     EXPECT_NEAR(row[12].toDouble(), 400 / widthInches, 1);
 }
 

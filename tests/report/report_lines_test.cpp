@@ -20,10 +20,7 @@ protected:
     FakeForm form;
 };
 
-TEST_F(DataReport, CalculatedElevatorWithPlungerPrintsEveryLineAsDesigned)
-{
-    EXPECT_EQ(Report(), SampleReport(true));
-}
+TEST_F(DataReport, CalculatedElevatorWithPlungerPrintsEveryLineAsDesigned) { EXPECT_EQ(Report(), SampleReport(true)); }
 
 TEST_F(DataReport, WithoutPlungerBothSectionsGoFromTheQuestionStraightToTheRatings)
 {

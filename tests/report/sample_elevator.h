@@ -15,6 +15,7 @@ namespace sbc::test {
 // results), as if the window had been filled and calculated.
 inline constexpr std::pair<Box, const char*> kSampleElevator[] = {
     {Box::txtID, "Car 3"},
+    // clang-format off
     {Box::txtOSDD, "100"}, {Box::txtOSDDMet, "0.508"},
     {Box::txtRatedLoad, "2500"}, {Box::txtRatedLoadMet, "1133.98"},
     {Box::txtWeightCar, "3000"}, {Box::txtWeightCarMet, "1360.78"},
@@ -27,6 +28,7 @@ inline constexpr std::pair<Box, const char*> kSampleElevator[] = {
     {Box::txtPlungerDiam, "6"}, {Box::txtPlungerDiamMet, "152.4"},
     {Box::txtMinBufLoadRat, "5639.2"}, {Box::txtActBufLoadRat, "7000"}, {Box::txtMaxBufLoadRat, "11278.4"},
     {Box::txtMinBufLoadRatMet, "2557.9"}, {Box::txtActBufLoadRatMet, "3175.15"},
+    // clang-format on
     {Box::txtMaxBufLoadRatMet, "5115.8"},
     {Box::txtBufferGood, "GOOD!!"},
 };
