@@ -7,10 +7,7 @@
 # A short digest of everything that shapes a build, for its cache folder's
 # name: the arguments after the first, one a line, then the first argument's
 # file (/dev/null for none).
-cache_digest() {
-  local file=$1; shift
-  { printf '%s\n' "$@"; cat "$file"; } | sha256sum | cut -c1-10
-}
+cache_digest() { { printf '%s\n' "${@:2}"; cat "$1"; } | sha256sum | cut -c1-10; }
 
 # Runs a long build step quietly into a log, showing the log's end on failure.
 logged() {
