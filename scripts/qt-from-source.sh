@@ -19,7 +19,9 @@ logged() {
 # version $3, quietly into the log $1: the function $4 fetches the package's
 # files into the current folder, given the version; then the command $5
 # (env: none) runs each step: unpacking, configuring with the arguments that
-# follow, building, installing. The folder is marked complete at the end.
+# follow, building, installing. QT_PATCH, when set, names a patch of the
+# project's own, applied to the unpacked source. The folder is marked
+# complete at the end.
 build_qt() {
   local log=$1 prefix=$2 version=$3 fetch=$4 run=$5 work
   shift 5
@@ -30,6 +32,7 @@ build_qt() {
   # One chain, so that no failure can mark the folder complete.
   (cd "$work" && logged "$log" "$fetch" "$version") &&
     logged "$log" "$run" dpkg-source -x "$(ls "$work"/qt6-base_*.dsc)" "$work/src" &&
+    { [ -z "${QT_PATCH:-}" ] || logged "$log" "$run" patch -d "$work/src" -p1 -i "$(realpath "$QT_PATCH")"; } &&
     (cd "$work/build" &&
       logged "$log" "$run" "$work/src/configure" -prefix "$prefix" "$@" &&
       logged "$log" "$run" cmake --build . --parallel "$(nproc)" &&

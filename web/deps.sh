@@ -14,20 +14,33 @@
 source scripts/qt-from-source.sh
 WEB_CACHE=${SBC_WEB_CACHE:-$HOME/.cache/spring-buffer-calculator-web}
 WEB_SUITE=trixie
-# g++ and libgl-dev for the host build that draws the page's icons.
+# g++ and libgl-dev for the host build that draws the page's icons;
+# googletest's source for the tests built for the page; the three browser
+# engines and their drivers; fonttools to cut the page's faces; brotli and
+# zip for the files a host serves.
 WEB_PACKAGES=(emscripten binaryen nodejs cmake ninja-build g++ libgl-dev qt6-base-dev
               qt6-base-dev-tools python3 dpkg-dev chromium python3-websocket
-              poppler-utils fonts-liberation2 zip)
+              poppler-utils fonts-liberation2 zip googletest firefox-esr
+              webkit2gtk-driver python3-selenium xvfb xauth fonttools brotli)
 
-# Only the modules the program uses: Core, Gui, Widgets, PrintSupport. The
-# wasm platform plugin needs OpenGL ES 2 headers even when nothing draws with
-# OpenGL. Asyncify lets QDialog::exec() and QMessageBox::exec() run a nested
-# event loop inside a handler, as the window's rules need.
+# Only the modules the program and its tests use: Core, Gui, Widgets,
+# PrintSupport, Test. The wasm platform plugin needs OpenGL ES 2 headers even
+# when nothing draws with OpenGL. Asyncify lets QDialog::exec() and
+# QMessageBox::exec() run a nested event loop inside a handler, as the
+# window's rules need. Built for size, without the image formats, text
+# document formats and style sheets the program never uses.
 WEB_QT_OPTIONS=(-release -static -platform wasm-emscripten -qt-host-path /usr
-  -nomake examples -nomake tests -opengl es2
+  -nomake examples -nomake tests -opengl es2 -optimize-size
   -device-option QT_EMSCRIPTEN_ASYNCIFY=1
-  -no-feature-sql -no-feature-network -no-feature-dbus -no-feature-testlib
-  -no-feature-concurrent -no-feature-xml)
+  -no-feature-sql -no-feature-network -no-feature-dbus
+  -no-feature-concurrent -no-feature-xml
+  -no-feature-gif -no-feature-ico -no-feature-jpeg
+  -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
+  -no-feature-style-stylesheet)
+# The project's mend of the wasm platform plugin (see docs/web.md): line
+# edits give the screen reader their names and texts, captions are text, and
+# Qt's own DejaVu faces stay out (the page embeds its own).
+WEB_QT_PATCH=web/qt-wasm.patch
 # Debian keeps the host Qt's CMake files, Qt6HostInfo among them, in the
 # multiarch folder.
 WEB_QT_CMAKE_ARGS=(-G Ninja -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
@@ -134,14 +147,14 @@ web_qt_source() {
 }
 
 # Sets WEB_QT to the prefix of Qt for WebAssembly, building it when the cache
-# lacks it (about 15 minutes on two cores).
+# lacks it (about 22 minutes on two cores).
 ensure_web_qt() {
   local version key
   version=$(in_web_root dpkg-query -W -f='${Version}' qt6-base-dev)
-  key=$(cache_digest /dev/null "$version" "${WEB_QT_OPTIONS[@]}" "${WEB_QT_CMAKE_ARGS[@]}")
+  key=$(cache_digest "$WEB_QT_PATCH" "$version" "${WEB_QT_OPTIONS[@]}" "${WEB_QT_CMAKE_ARGS[@]}")
   WEB_QT="$WEB_CACHE/qt-wasm-${version%%+*}-$key"
   [ -f "$WEB_QT/.complete" ] ||
-    build_qt "$WEB_CACHE/qt-wasm-$key.log" "$WEB_QT" "$version" web_qt_source in_web_root \
+    QT_PATCH=$WEB_QT_PATCH build_qt "$WEB_CACHE/qt-wasm-$key.log" "$WEB_QT" "$version" web_qt_source in_web_root \
       "${WEB_QT_OPTIONS[@]}" -- "${WEB_QT_CMAKE_ARGS[@]}"
   ln -sfn "${WEB_QT##*/}" "$WEB_CACHE/qt"
 }
