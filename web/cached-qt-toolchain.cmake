@@ -6,3 +6,12 @@ if(DEFINED ENV{SBC_WEB_CACHE})
   set(sbc_web_cache "$ENV{SBC_WEB_CACHE}")
 endif()
 include("${sbc_web_cache}/qt/lib/cmake/Qt6/qt.toolchain.cmake")
+
+# Emscripten lets a program throw but not catch unless told otherwise: the
+# page's own code, its tests and GoogleTest catch what they throw, as on the
+# desktop. Qt throws nothing the program catches, so it is built without.
+# (CMake reads a toolchain file more than once.)
+if(NOT CMAKE_CXX_FLAGS_INIT MATCHES "-fexceptions")
+  string(APPEND CMAKE_CXX_FLAGS_INIT " -fexceptions")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -fexceptions")
+endif()

@@ -2,6 +2,7 @@
 // printing to PDF files that the browser shows.
 #include "frm_main.h"
 #include "page.h"
+#include "page_fonts.h"
 #include "page_printer.h"
 #include "start_up.h"
 

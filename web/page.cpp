@@ -4,9 +4,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QDir>
-#include <QFont>
-#include <QFontDatabase>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -74,15 +71,6 @@ void FitDesignToViewport()
             .call<val>("getElementById", val("screen"))["style"]
             .call<void>("setProperty", val("--scale"), val(scale));
     }
-}
-
-void AddPageFonts()
-{
-    for (const QString& file : QDir(QStringLiteral(":/fonts/page")).entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/page/") + file);
-    // The menus and message boxes take the system's font, which a page has
-    // not: Liberation Sans at the size of Windows' dialog font.
-    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
 }
 
 void ShowOnPage(QMainWindow& window)

@@ -1,6 +1,6 @@
 #pragma once
-// The window in a web page: its size on the page, the faces that come with
-// the page, and how it is shown. main() in main.cpp calls these in turn.
+// The window in a web page: its size on the page and how it is shown.
+// main() in main.cpp calls these in turn, with AddPageFonts (page_fonts.h).
 
 class QMainWindow;
 
@@ -11,10 +11,6 @@ namespace sbc {
 // is never cut off or scrolled; on a touch screen, whichever way the device
 // is held. Taps land where they are drawn, since Qt itself does the scaling.
 void FitDesignToViewport();
-
-// The design's faces, Liberation Sans and Liberation Mono, which the page
-// ships, as a Linux desktop has them; Liberation Sans is the system's font.
-void AddPageFonts();
 
 // Shows the window at its design size, centred in the page; from then on a
 // text-input box that opens has its text field focused, as on the desktop.

@@ -1,6 +1,7 @@
 # Makes the web page's folder SITE and its ZIP from the built PROGRAM (its
 # .js and .wasm, and Qt's qtloader.js beside them), the page's files in PAGE
-# and the icons in ICONS. Run as a script: cmake -DPAGE=… -P site.cmake.
+# and the icons in ICONS; GZIP and BROTLI compress its large files. Run as a
+# script: cmake -DPAGE=… -P site.cmake.
 get_filename_component(built ${PROGRAM} DIRECTORY)
 get_filename_component(name ${PROGRAM} NAME_WE)
 file(REMOVE_RECURSE ${SITE})
@@ -26,6 +27,16 @@ endforeach()
 string(SHA256 SBC_WEB_VERSION "${digests}")
 string(SUBSTRING ${SBC_WEB_VERSION} 0 16 SBC_WEB_VERSION)
 configure_file(${PAGE}/service-worker.js ${SITE}/service-worker.js @ONLY)
+
+# For a host that serves files as they are: a .gz and a .br beside each
+# large file, which the service worker never asks for.
+foreach(file IN LISTS files)
+  file(SIZE ${SITE}/${file} size)
+  if(size GREATER 16384 AND NOT file MATCHES "\\.png$")
+    execute_process(COMMAND ${GZIP} -9 -k -n -f ${file} COMMAND_ERROR_IS_FATAL ANY WORKING_DIRECTORY ${SITE})
+    execute_process(COMMAND ${BROTLI} -q 11 -k -f ${file} COMMAND_ERROR_IS_FATAL ANY WORKING_DIRECTORY ${SITE})
+  endif()
+endforeach()
 
 file(REMOVE ${ZIP})
 file(GLOB files RELATIVE ${SITE} ${SITE}/*)

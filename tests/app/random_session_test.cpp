@@ -36,6 +36,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <map>
 #include <random>
@@ -108,9 +109,12 @@ public:
     explicit Dice(std::uint32_t seed) : engine_(seed) {}
     std::size_t Below(std::size_t n) { return engine_() % n; }
     bool Percent(std::size_t percent) { return Below(100) < percent; }
-    // clang-format off
-    template <typename List> const auto& Of(const List& items) { return items[Below(std::size(items))]; }
-    // clang-format on
+    // Any list, whatever type its size has (a QList's is signed).
+    template <typename List> const auto& Of(const List& items)
+    {
+        const auto at = Below(static_cast<std::size_t>(std::size(items)));
+        return *std::next(std::begin(items), static_cast<std::ptrdiff_t>(at));
+    }
 
     QString Number()
     {
@@ -507,7 +511,7 @@ private:
             return QString("the session lost the window's activation to %1")
                 .arg(active ? active->objectName() : "nothing");
 
-        for (std::size_t i : {0, 2})
+        for (std::size_t i : {std::size_t{0}, std::size_t{2}})
             if (options_[i]->isChecked() == options_[i + 1]->isChecked())
                 return QString("%1 and %2 are both %3")
                     .arg(options_[i]->objectName(), options_[i + 1]->objectName(),

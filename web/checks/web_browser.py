@@ -54,10 +54,11 @@ class Site:
     """The page's folder on an HTTP server of its own, as any static server
     would serve it (.wasm as application/wasm)."""
 
-    def __init__(self, folder=SITE):
+    def __init__(self, folder=SITE, compressed=False):
         self.folder = folder
         handler = functools.partial(QuietHandler, directory=folder)
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
+        self.server.compressed = compressed
         self.server.daemon_threads = True
         self.origin = f"http://127.0.0.1:{self.server.server_address[1]}"
         self.thread = threading.Thread(target=self.server.serve_forever, daemon=True)
@@ -75,6 +76,21 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
     def log_message(self, *args):
         pass
+
+    def send_head(self):
+        """With the site compressed, a file's .gz beside it, as a host
+        serves it to a browser that takes gzip."""
+        path = self.translate_path(self.path)
+        if not (self.server.compressed and os.path.isfile(path + ".gz")
+                and "gzip" in self.headers.get("Accept-Encoding", "")):
+            return super().send_head()
+        body = open(path + ".gz", "rb")
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(path))
+        self.send_header("Content-Encoding", "gzip")
+        self.send_header("Content-Length", str(os.fstat(body.fileno()).st_size))
+        self.end_headers()
+        return body
 
 
 class Browser:
@@ -177,6 +193,19 @@ class Browser:
             self.requests.append(params["request"]["url"])
         self.events.append(event)
 
+    def faults(self):
+        """What went wrong in any of the browser's targets: uncaught
+        exceptions (an abort among them) and errors logged to the console."""
+        faults = []
+        for event in self.events:
+            params = event.get("params", {})
+            if event["method"] == "Runtime.exceptionThrown":
+                details = params["exceptionDetails"]
+                faults.append(details.get("exception", {}).get("description") or details.get("text"))
+            elif event["method"] == "Runtime.consoleAPICalled" and params.get("type") in ("error", "assert"):
+                faults.append(" ".join(str(arg.get("value", arg.get("description"))) for arg in params["args"]))
+        return faults
+
     def pump(self, seconds):
         end = time.monotonic() + seconds
         while time.monotonic() < end:
@@ -217,6 +246,16 @@ class Browser:
         self.pump(0.5)
         return float(self.wait_for("the window to be ready again",
                                    "document.body && document.body.dataset.ready", timeout))
+
+    def slow_as_a_phone(self):
+        """The page as a phone loads it: the CPU slowed 4 times, a 10 Mbit/s
+        connection with 40 ms of latency, nothing from the HTTP cache and the
+        service worker passed by."""
+        self.call("Emulation.setCPUThrottlingRate", session=self.page, rate=4)
+        self.call("Network.setCacheDisabled", session=self.page, cacheDisabled=True)
+        self.call("Network.setBypassServiceWorker", session=self.page, bypass=True)
+        self.call("Network.emulateNetworkConditions", session=self.page, offline=False, latency=40,
+                  downloadThroughput=10e6 / 8, uploadThroughput=10e6 / 8)
 
     def offline(self, cut=True):
         for session in [self.page, *self.targets]:
@@ -300,6 +339,15 @@ class Browser:
                 if (e.children.length === 0 && e.textContent.trim()) texts.push(e.textContent.trim()); } };
             walk(document.getElementById('screen').firstElementChild.shadowRoot); return texts; })()""")
 
+    def boxes(self):
+        """Each text box in the accessibility tree of the DOM (the screen
+        reader switched on): its name and its text."""
+        return self.evaluate("""(() => { const boxes = {};
+            const walk = node => { for (const e of node.querySelectorAll('*')) {
+                if (e.shadowRoot) walk(e.shadowRoot);
+                if (e.tagName === 'INPUT' && e.getAttribute('aria-label')) boxes[e.getAttribute('aria-label')] = e.value; } };
+            walk(document.getElementById('screen').firstElementChild.shadowRoot); return boxes; })()""")
+
     def window_count(self):
         return self.evaluate("[...document.getElementById('screen').firstElementChild.shadowRoot"
                              ".querySelectorAll('.qt-window')].filter(w => w.style.display !== 'none').length")
@@ -351,7 +399,12 @@ AT = {
     "txtNumOfBufAssys": (5947, 2977), "txtWeightPlunger": (5947, 4072), "txtNumPlungers": (5947, 4447),
     "txtLengthPlunger": (5947, 4807), "txtPlungerDiam": (5947, 5182),
     "cmdCompute": (1147, 7507), "cmdClear": (3187, 7507), "Label10": (900, 2587),
+    "optImperial": (5977, 547), "optMetric": (7897, 547), "optPlungerYes": (6217, 3637),
+    "optPlungerNo": (7117, 3637),
 }
+# Each Imperial entry's Metric twin, in the column of txtOSDDMet.
+AT.update({box + "Met": (AT["txtOSDDMet"][0], y) for box, (x, y) in list(AT.items())
+           if box.startswith("txt") and x == AT["txtOSDD"][0]})
 
 
 def words(lines):
