@@ -156,15 +156,5 @@ ensure_web_qt() {
   [ -f "$WEB_QT/.complete" ] ||
     QT_PATCH=$WEB_QT_PATCH build_qt "$WEB_CACHE/qt-wasm-$key.log" "$WEB_QT" "$version" web_qt_source in_web_root \
       "${WEB_QT_OPTIONS[@]}" -- "${WEB_QT_CMAKE_ARGS[@]}"
-  # Qt's runner of test programs in a browser, from the same source, for
-  # the desktop's tests in the web stage.
-  if [ ! -f "$WEB_QT/batchedtestrunner/batchedtestrunner.html" ]; then
-    local work
-    work=$(mktemp -d "$WEB_CACHE/work-runner-XXXX")
-    (cd "$work" && web_qt_source "$version" >/dev/null &&
-      tar -xJf qt6-base_*.orig.tar.xz --wildcards '*/util/wasm/batchedtestrunner/*' &&
-      mv ./*/util/wasm/batchedtestrunner "$WEB_QT/") || { rm -rf "$work"; return 1; }
-    rm -rf "$work"
-  fi
   ln -sfn "${WEB_QT##*/}" "$WEB_CACHE/qt"
 }

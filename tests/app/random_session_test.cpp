@@ -397,14 +397,11 @@ private:
         const QString& name = dice_.Of(kAccessKeys);
         Describe(name);
         Press(QKeySequence(name));
-        const QDeadlineTimer deadline(2000);
         auto down = [](QAbstractButton* b) { return b->isDown(); };
         auto anyDown = [&] {
             return down(calculate_) || down(clearAll_) || std::any_of(options_.begin(), options_.end(), down);
         };
-        while (anyDown() && !deadline.hasExpired())
-            QTest::qWait(5);
-        if (anyDown())
+        if (!sbc::test::WaitFor([&] { return !anyDown(); }, 2000))
             Fail("a button pressed by its access key stays down", "waiting for the click");
         else
             Checked(name);

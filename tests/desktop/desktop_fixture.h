@@ -28,6 +28,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 #include <vector>
@@ -117,7 +118,7 @@ public:
         QObject::connect(&answering_, &QTimer::timeout, [this] { AnswerOpenBox(); });
         answering_.start();
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(WaitFor([&] { return form.windowHandle() && form.windowHandle()->isExposed(); }));
         WaitActive();
     }
 
@@ -132,7 +133,7 @@ public:
         if (Offscreen())
             GiveActivation(form);
         QVERIFY2(neverActivated_.isEmpty(), qPrintable("never given the keyboard: " + neverActivated_.join(", ")));
-        QVERIFY2(QTest::qWaitFor([&] { return QApplication::activeWindow() == &form; }),
+        QVERIFY2(WaitFor([&] { return QApplication::activeWindow() == &form; }),
                  qPrintable("the window was not activated again; active: " + ActiveName()));
     }
 

@@ -133,8 +133,8 @@ private slots:
     void aShortStrokeFoundByClickingCalculateLeavesNoButtonDown()
     {
         if (Platform() != "xcb" || !ServerKeys::Available())
-            QSKIP("needs the X server's pointer (xdotool); a headless compositor has none, and a Windows "
-                  "program cannot run xdotool");
+            QSKIP("needs the X server's pointer (xdotool); a headless compositor has none, and neither a "
+                  "Windows program nor a web page can run xdotool");
         DesktopWindow w;
         w.TypeInto(Box::txtOSDD, "120");
         w.TypeInto(Box::txtBufferStroke, "2");
@@ -244,7 +244,7 @@ private slots:
     {
         if (!ServerKeys::Available())
             QSKIP("no display server to send keys through (xdotool on X11, wtype on Wayland; neither runs "
-                  "from a Windows program)");
+                  "from a Windows program or a web page)");
         DesktopWindow w;
         w.answerWithServerKeys = true;
         w.form.SetFocus(Box::txtOSDD);
