@@ -110,7 +110,8 @@ public:
     std::size_t Below(std::size_t n) { return engine_() % n; }
     bool Percent(std::size_t percent) { return Below(100) < percent; }
     // Any list, whatever type its size has (a QList's is signed).
-    template <typename List> const auto& Of(const List& items)
+    template <typename List>
+    const auto& Of(const List& items)
     {
         const auto at = Below(static_cast<std::size_t>(std::size(items)));
         return *std::next(std::begin(items), static_cast<std::ptrdiff_t>(at));

@@ -1,9 +1,10 @@
-"""The web page's checks, one per CTest test: python3 page_checks.py NAME.
-Each opens the page in a fresh headless Chromium, does what a user does, and
-reads back what the page shows: its windows and their titles, Qt's
-accessibility tree in the DOM, the printouts' PDF text. Each ends by checking
-that no request went anywhere but the page's own address, and that nothing
-was thrown, aborted or logged as an error in the page's console."""
+"""The web page's checks, one per CTest test: python3 page_checks.py NAME
+[ENGINE], in headless Chromium (the default), Firefox ESR or WebKitGTK.
+Each opens the page in a fresh browser, does what a user does, and reads
+back what the page shows: its windows and their titles, Qt's accessibility
+tree in the DOM, the printouts' PDF text. Each ends by checking that no
+request went anywhere but the page's own address, and that nothing was
+thrown, aborted or logged as an error in the page's console."""
 
 import os
 import re
@@ -12,7 +13,7 @@ import subprocess
 import sys
 import tempfile
 
-from web_browser import CLIENT_HEIGHT, DESIGN_WIDTH, Browser, Failure, Page, Site, pdf_text, wait_until, words
+from web_browser import CLIENT_HEIGHT, DESIGN_WIDTH, ENGINES, Failure, Page, Site, launch, pdf_text, words
 
 # The first worked example, as typed.
 WORKED_EXAMPLE = [("txtOSDD", "125"), ("txtRatedLoad", "2500"), ("txtWeightCar", "3000"),
@@ -84,18 +85,27 @@ def expect(what, seen, wanted):
 CHECKS = {}
 
 
-def check(width=800, height=650, touch=False):
+# The checks a touch screen needs: WebKitGTK's WebDriver has no touch input.
+TOUCH_ENGINES = ("chromium", "firefox")
+
+
+def check(width=800, height=650, touch=False, engines=tuple(ENGINES)):
     def register(body):
-        def run():
+        def run(engine):
+            if engine not in engines:
+                raise Failure(f"{body.__name__} runs in {', '.join(engines)} only")
             site = Site()
-            browser = Browser(width, height, touch=touch)
+            browser = launch(engine, width, height, touch=touch)
             try:
                 page = Page(browser, site, touch)
                 body(page)
                 page.no_request_elsewhere()
                 browser.pump(0.2)
             finally:
-                faults = browser.faults()
+                try:
+                    faults = browser.faults()
+                except Failure as failure:
+                    faults = [f"its faults could not be read: {failure}"]
                 for fault in faults:
                     print("page:", fault)
                 browser.close()
@@ -123,7 +133,7 @@ def worked_example(page):
         raise Failure(f"the report's faces: {fonts}")
     # The viewer draws the pages a moment after it opens.
     page.b.pump(4.0)
-    page.b.screenshot("report-pdf-viewer", session=tab)
+    page.b.screenshot("report-pdf-viewer", tab)
 
 
 def short_stroke(page, name):
@@ -208,12 +218,12 @@ def fits_and_types(page, name):
     whole_on_page(page, "the turned window", page.b.window_rects()[0])
 
 
-@check(768, 1024, touch=True)
+@check(768, 1024, touch=True, engines=TOUCH_ENGINES)
 def tablet(page):
     fits_and_types(page, "tablet-768x1024")
 
 
-@check(844, 390, touch=True)
+@check(844, 390, touch=True, engines=TOUCH_ENGINES)
 def phone(page):
     if page.scale >= 1:
         raise Failure("the window was not scaled down to the phone's height")
@@ -260,7 +270,7 @@ def missing_entry(page):
     # The car's weight emptied: refused in both unit systems, for both
     # plunger answers.
     page.click("txtWeightCar")
-    page.b.key("a", modifiers=2)  # Ctrl+A
+    page.b.key("a", ctrl=True)
     page.b.key("Backspace")
     for units in ("optImperial", "optMetric"):
         for plunger in ("optPlungerYes", "optPlungerNo"):
@@ -273,7 +283,7 @@ def missing_entry(page):
     refused(page, "2W out of range")
 
 
-@check()
+@check(engines=("chromium",))
 def screen_reader(page):
     """Chromium's accessibility tree, as a screen reader reads it: the boxes
     by their captions, with their texts as values."""
@@ -304,7 +314,7 @@ def load_ms(site_folder):
     """Loading to the window ready, in a fresh browser each time: the median of three."""
     times = []
     for _ in range(3):
-        site, browser = Site(site_folder), Browser()
+        site, browser = Site(site_folder), launch("chromium")
         try:
             times.append(browser.open(site.origin + "/"))
         finally:
@@ -319,7 +329,7 @@ def phone_load_ms(site_folder):
     worker with the network off (the CPU still slowed). Medians of three."""
     first, again = [], []
     for _ in range(3):
-        site, browser = Site(site_folder, compressed=True), Browser(mobile=True)
+        site, browser = Site(site_folder, compressed=True), launch("chromium", mobile=True)
         try:
             browser.slow_as_a_phone()
             first.append(browser.open(site.origin + "/"))
@@ -335,7 +345,7 @@ def phone_load_ms(site_folder):
     return statistics.median(first), statistics.median(again)
 
 
-@check()
+@check(engines=("chromium",))
 def phone_profile(page):
     """A benchmark that prints: a slow machine does not fail it."""
     (page_first, page_again), (bare_first, bare_again) = (phone_load_ms(page.site.folder),
@@ -351,7 +361,7 @@ def gzipped_bytes(folder):
                for name in os.listdir(folder) if not name.endswith((".gz", ".br")))
 
 
-@check()
+@check(engines=("chromium",))
 def measures(page):
     size, bare_size = gzipped_bytes(page.site.folder), gzipped_bytes(os.environ["SBC_WEB_BARE_SITE"])
     page_ms, bare_ms = load_ms(page.site.folder), load_ms(os.environ["SBC_WEB_BARE_SITE"])
@@ -365,8 +375,9 @@ def measures(page):
 
 
 def main():
-    CHECKS[sys.argv[1]]()
-    print(f"{sys.argv[1]}: passed")
+    engine = sys.argv[2] if len(sys.argv) > 2 else "chromium"
+    CHECKS[sys.argv[1]](engine)
+    print(f"{sys.argv[1]} in {engine}: passed")
 
 
 if __name__ == "__main__":
