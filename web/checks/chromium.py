@@ -14,7 +14,7 @@ import urllib.request
 
 import websocket
 
-from web_browser import Browser, Failure, wait_until
+from web_browser import Failure, SocketBrowser, wait_until
 
 # Chromium's sandbox refuses root, and needs a user namespace, which the
 # kernel gives no process in a chroot such as the web build's Debian 13 root
@@ -28,7 +28,7 @@ CHROMIUM_FLAGS = [
 ] + (["--no-sandbox"] if os.geteuid() == 0 or os.environ.get("SBC_IN_WEB_ROOT") else [])
 
 
-class Chromium(Browser):
+class Chromium(SocketBrowser):
     name = "chromium"
 
     def __init__(self, width=800, height=650, touch=False, mobile=False):
@@ -126,14 +126,6 @@ class Chromium(Browser):
         elif method == "Network.requestWillBeSent":
             self.urls.append(params["request"]["url"])
         self.events.append(event)
-
-    def pump(self, seconds):
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            try:
-                self.receive(timeout=max(0.01, end - time.monotonic()))
-            except websocket.WebSocketTimeoutException:
-                break
 
     # ---- The engine's part of Browser ---------------------------------------
 

@@ -14,7 +14,7 @@ import time
 
 import websocket
 
-from web_browser import Browser, Failure, wait_until
+from web_browser import Failure, SocketBrowser, wait_until
 
 # A fresh profile each time, kept from calling home and from its first-run
 # pages; pop-ups allowed, so that a printout opens its tab, and the PDF
@@ -52,7 +52,7 @@ KEYS = {"Tab": "\ue004", "Enter": "\ue007", "Escape": "\ue00c", "Backspace": "\u
 CONTROL = "\ue009"
 
 
-class Firefox(Browser):
+class Firefox(SocketBrowser):
     name = "firefox"
 
     def __init__(self, width=800, height=650, touch=False, mobile=False):
@@ -122,14 +122,6 @@ class Firefox(Browser):
                 self.urls.append(message["params"]["request"]["url"])
         elif "id" in message:
             self.answers[message["id"]] = message
-
-    def pump(self, seconds):
-        end = time.monotonic() + seconds
-        while time.monotonic() < end:
-            try:
-                self.receive(timeout=max(0.01, end - time.monotonic()))
-            except websocket.WebSocketTimeoutException:
-                break
 
     # ---- The engine's part of Browser ---------------------------------------
 

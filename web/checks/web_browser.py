@@ -293,6 +293,21 @@ class Browser:
             walk(document.getElementById('screen').firstElementChild.shadowRoot); return boxes; })()""")
 
 
+class SocketBrowser(Browser):
+    """An engine driven over one websocket, whose receive(timeout) takes
+    one message and handles it."""
+
+    def pump(self, seconds):
+        import websocket  # the socket engines' own dependency
+
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            try:
+                self.receive(timeout=max(0.01, end - time.monotonic()))
+            except websocket.WebSocketTimeoutException:
+                break
+
+
 def launch(engine, *args, **kwargs):
     """A fresh browser of that engine: chromium, firefox or webkit."""
     if engine not in ENGINES:
