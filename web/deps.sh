@@ -155,6 +155,7 @@ ensure_web_qt() {
   WEB_QT="$WEB_CACHE/qt-wasm-${version%%+*}-$key"
   [ -f "$WEB_QT/.complete" ] ||
     QT_PATCH=$WEB_QT_PATCH build_qt "$WEB_CACHE/qt-wasm-$key.log" "$WEB_QT" "$version" web_qt_source in_web_root \
-      "${WEB_QT_OPTIONS[@]}" -- "${WEB_QT_CMAKE_ARGS[@]}"
+      "${WEB_QT_OPTIONS[@]}" -- "${WEB_QT_CMAKE_ARGS[@]}" ||
+    return  # the link keeps naming the last Qt that was built whole
   ln -sfn "${WEB_QT##*/}" "$WEB_CACHE/qt"
 }

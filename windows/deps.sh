@@ -33,7 +33,8 @@ ensure_windows_qt() {
   WINDOWS_QT="$WINDOWS_CACHE/qt-${version%%+*}-$key"
   [ -f "$WINDOWS_QT/.complete" ] ||
     build_qt "$WINDOWS_CACHE/qt-$key.log" "$WINDOWS_QT" "$version" debian_qt_source env "${options[@]}" -- \
-      -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+      -DCMAKE_TOOLCHAIN_FILE="$WINDOWS_TOOLCHAIN" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake ||
+    return
   # MinGW's run-time DLLs beside Qt's, as in Qt's own MinGW kits, from where
   # the compiler says they are: the program and its tests find all in one place.
   for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
