@@ -4,7 +4,9 @@
 # WebAssembly when the cache lacks it, draws the page's icons, then runs a
 # workflow of the web presets (CMakePresets.json beside this): by default
 # web-package (the page's folder build-web/site and its ZIP), or the one
-# named, e.g. web (the same, then every check in headless Chromium). Prints the ZIP's path last.
+# named, e.g. web (the same, then the desktop's tests built for the page and
+# every check in Chromium, Firefox ESR and WebKitGTK, printing the measures).
+# Prints the ZIP's path last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -27,4 +29,7 @@ mkdir -p build-web
 "${in_host[@]}" env QT_QPA_PLATFORM=offscreen "$host/packaging/sbc_export_icon" build-web/icons spring-buffer-calculator 192 512
 
 in_web_root cmake --workflow --preset "${1:-web-package}"
+# The web stage's measures and phone profile print figures, not verdicts:
+# their lines, from CTest's results.
+[ "${1:-}" != web ] || grep -ho "download gzipped[^&<]*\|as a phone loads it[^&<]*" build-results/web.xml || true
 realpath build-web/spring-buffer-calculator-web.zip
