@@ -18,7 +18,7 @@ import tempfile
 import threading
 import time
 
-SITE = os.environ["SBC_WEB_SITE"]
+SITE = os.environ.get("SBC_WEB_SITE")  # the page checks' page; other callers name their folder
 SCREENSHOTS = os.environ.get("SBC_WEB_SCREENSHOTS", "")
 # Each engine's module and its class.
 ENGINES = {"chromium": "Chromium", "firefox": "Firefox", "webkit": "WebKit"}
