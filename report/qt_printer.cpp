@@ -9,7 +9,10 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printdialog)
 #include <QPrintDialog>
+#endif
 #include <QWidget>
 
 namespace sbc {
@@ -93,7 +96,22 @@ private:
     LineFlow flow_;
 };
 
-bool QtPrintService::RunPrintDialog(QPrintDialog& dialog, QPrinter&) { return dialog.exec() == QDialog::Accepted; }
+bool QtPrintService::RunPrintDialog(QPrinter& printer, QWidget* form)
+{
+#if QT_CONFIG(printdialog)
+    QPrintDialog dialog(&printer, form);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    // The window manager or compositor hands the window its activation back.
+    return dialog.exec() == QDialog::Accepted;
+#else
+    // A Qt built without the dialog (the web page's) has nothing to ask:
+    // the printer prints as it stands.
+    Q_UNUSED(printer);
+    Q_UNUSED(form);
+    return true;
+#endif
+}
 
 QtPrintService::QtPrintService(QWidget* form, DialogStep dialogStep)
     : form_(form),
@@ -112,11 +130,7 @@ void QtPrintService::ShowPrintDialog()
 {
     // The printer cannot be set up again while a document is open on it.
     printer_->FinishDocument();
-    QPrintDialog dialog(qprinter_.get(), form_);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    // The window manager or compositor hands the window its activation back.
-    if (!dialogStep_(dialog, *qprinter_))
+    if (!dialogStep_(*qprinter_, form_))
         throw PrintCancelled();
 }
 

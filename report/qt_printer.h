@@ -7,7 +7,6 @@
 #include <functional>
 #include <memory>
 
-class QPrintDialog;
 class QWidget;
 
 namespace sbc {
@@ -20,11 +19,11 @@ void MapReportFont();
 
 class QtPrintService : public PrintService {
 public:
-    // Runs the prepared Print dialog over the printer and tells whether the
-    // user chose Print. The program runs it modally (RunPrintDialog); tests
-    // answer it themselves.
-    using DialogStep = std::function<bool(QPrintDialog& dialog, QPrinter& printer)>;
-    static bool RunPrintDialog(QPrintDialog& dialog, QPrinter& printer);
+    // Sets the printer up for the next job and tells whether the user chose
+    // Print. The program asks with the Print dialog over the form
+    // (RunPrintDialog); tests and the web page set the printer up themselves.
+    using DialogStep = std::function<bool(QPrinter& printer, QWidget* form)>;
+    static bool RunPrintDialog(QPrinter& printer, QWidget* form);
 
     // `form` is the widget whose image Print Form prints (the client area).
     explicit QtPrintService(QWidget* form, DialogStep dialogStep = RunPrintDialog);

@@ -23,7 +23,7 @@ QPageSize LocalPaper()
     return QPageSize(QLocale().measurementSystem() == QLocale::MetricSystem ? QPageSize::A4 : QPageSize::Letter);
 }
 
-bool IntoPdf(QPrintDialog&, QPrinter& printer)
+bool IntoPdf(QPrinter& printer, QWidget*)
 {
     QFile::remove(kPdfFile);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -18,7 +18,10 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printdialog)
 #include <QPrintDialog>
+#endif
 #if QT_CONFIG(process)
 #include <QProcess>
 #endif
@@ -202,9 +205,12 @@ private:
         } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
             b.kind = "input";
             b.text = input->labelText();
-        } else if (qobject_cast<QPrintDialog*>(modal)) {
+        }
+#if QT_CONFIG(printdialog)
+        else if (qobject_cast<QPrintDialog*>(modal)) {
             b.kind = "print";
         }
+#endif
         seen.push_back(b);
         if (whileOpen)
             whileOpen();

@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ constexpr double kLineHeight = 14 * 2320.0 / 2048; // Liberation Mono at 14 poin
 // Answers the Print dialog with Print, sending the job into a PDF file.
 QtPrintService::DialogStep PrintInto(const QString& pdf, QPageSize::PageSizeId page)
 {
-    return [pdf, page](QPrintDialog&, QPrinter& printer) {
+    return [pdf, page](QPrinter& printer, QWidget*) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         printer.setPageSize(QPageSize(page));
@@ -41,12 +42,16 @@ QtPrintService::DialogStep PrintInto(const QString& pdf, QPageSize::PageSizeId p
 TEST(QtPrintDialog, HidesPrintToFileDisablesSelectionAndCancelEndsTheCommand)
 {
     bool asked = false;
-    QtPrintService service(nullptr, [&](QPrintDialog& dialog, QPrinter&) {
+    // The program's own step, answered once its dialog is open.
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
         asked = true;
-        EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintToFile));
-        EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
-        return false;
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+        dialog->reject();
     });
+    QtPrintService service(nullptr);
     EXPECT_THROW(service.ShowPrintDialog(), PrintError);
     EXPECT_TRUE(asked);
 }
@@ -141,8 +146,8 @@ TEST_F(QtPrinting, ReportIsSetInTheCourierSubstituteRegularAndBold)
 TEST_F(QtPrinting, CancelledDialogWritesNoFile)
 {
     const QString pdf = Pdf("cancelled");
-    QtPrintService service(nullptr, [&](QPrintDialog& dialog, QPrinter& printer) {
-        PrintInto(pdf, QPageSize::Letter)(dialog, printer);
+    QtPrintService service(nullptr, [&](QPrinter& printer, QWidget* window) {
+        PrintInto(pdf, QPageSize::Letter)(printer, window);
         return false;
     });
     mnuPrintData_Click(form, service);
