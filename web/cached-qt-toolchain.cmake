@@ -15,3 +15,8 @@ if(NOT CMAKE_CXX_FLAGS_INIT MATCHES "-fexceptions")
   string(APPEND CMAKE_CXX_FLAGS_INIT " -fexceptions")
   string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -fexceptions")
 endif()
+
+# Asyncify's rewriting spared where it is not needed (asyncify-remove.txt).
+if(NOT CMAKE_EXE_LINKER_FLAGS_INIT MATCHES "ASYNCIFY_REMOVE")
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -sASYNCIFY_REMOVE=@${CMAKE_CURRENT_LIST_DIR}/asyncify-remove.txt")
+endif()

@@ -16,19 +16,19 @@ WEB_CACHE=${SBC_WEB_CACHE:-$HOME/.cache/spring-buffer-calculator-web}
 WEB_SUITE=trixie
 # g++ and libgl-dev for the host build that draws the page's icons;
 # googletest's source for the tests built for the page; the three browser
-# engines and their drivers; fonttools to cut the page's faces; brotli and
-# zip for the files a host serves.
+# engines and their drivers; fonttools to cut the page's faces; brotli,
+# zopfli (a smaller gzip) and zip for the files a host serves.
 WEB_PACKAGES=(emscripten binaryen nodejs cmake ninja-build g++ libgl-dev qt6-base-dev
               qt6-base-dev-tools python3 dpkg-dev chromium python3-websocket
               poppler-utils fonts-liberation2 zip googletest firefox-esr
-              webkit2gtk-driver python3-selenium xvfb xauth fonttools brotli)
+              webkit2gtk-driver python3-selenium xvfb xauth fonttools brotli zopfli)
 
 # Only the modules the program and its tests use: Core, Gui, Widgets,
 # PrintSupport, Test. The wasm platform plugin needs OpenGL ES 2 headers even
 # when nothing draws with OpenGL. Asyncify lets QDialog::exec() and
 # QMessageBox::exec() run a nested event loop inside a handler, as the
 # window's rules need. Built for size, without the image formats, text
-# document formats and style sheets the program never uses.
+# document formats, style sheets and widgets the program never uses.
 WEB_QT_OPTIONS=(-release -static -platform wasm-emscripten -qt-host-path /usr
   -nomake examples -nomake tests -opengl es2 -optimize-size
   -device-option QT_EMSCRIPTEN_ASYNCIFY=1
@@ -36,7 +36,16 @@ WEB_QT_OPTIONS=(-release -static -platform wasm-emscripten -qt-host-path /usr
   -no-feature-concurrent -no-feature-xml
   -no-feature-gif -no-feature-ico -no-feature-jpeg
   -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
-  -no-feature-style-stylesheet)
+  -no-feature-style-stylesheet
+  -no-feature-graphicsview -no-feature-graphicseffect -no-feature-printpreviewwidget
+  -no-feature-printpreviewdialog -no-feature-mdiarea -no-feature-dockwidget
+  -no-feature-datetimeedit -no-feature-calendarwidget -no-feature-wizard
+  -no-feature-splashscreen -no-feature-lcdnumber -no-feature-dial
+  -no-feature-fontcombobox -no-feature-fontdialog -no-feature-colordialog
+  -no-feature-keysequenceedit -no-feature-undoview -no-feature-columnview
+  -no-feature-datawidgetmapper -no-feature-commandlinkbutton -no-feature-syntaxhighlighter
+  -no-feature-errormessage -no-feature-toolbox -no-feature-textbrowser
+  -no-feature-translation -no-feature-movie -no-feature-filedialog -no-feature-sha3-fast)
 # The project's mend of the wasm platform plugin (see docs/web.md): line
 # edits give the screen reader their names and texts, captions are text, and
 # Qt's own DejaVu faces stay out (the page embeds its own).
@@ -147,7 +156,7 @@ web_qt_source() {
 }
 
 # Sets WEB_QT to the prefix of Qt for WebAssembly, building it when the cache
-# lacks it (about 22 minutes on two cores).
+# lacks it (about 10 minutes on two cores).
 ensure_web_qt() {
   local version key
   version=$(in_web_root dpkg-query -W -f='${Version}' qt6-base-dev)

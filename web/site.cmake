@@ -1,7 +1,8 @@
 # Makes the web page's folder SITE and its ZIP from the built PROGRAM (its
 # .js and .wasm, and Qt's qtloader.js beside them), the page's files in PAGE
-# and the icons in ICONS; GZIP and BROTLI compress its large files. Run as a
-# script: cmake -DPAGE=… -P site.cmake.
+# and the icons in ICONS; ZOPFLI (gzip's format, smaller than gzip's own)
+# and BROTLI compress its large files. Run as a script:
+# cmake -DPAGE=… -P site.cmake.
 get_filename_component(built ${PROGRAM} DIRECTORY)
 get_filename_component(name ${PROGRAM} NAME_WE)
 file(REMOVE_RECURSE ${SITE})
@@ -33,7 +34,7 @@ configure_file(${PAGE}/service-worker.js ${SITE}/service-worker.js @ONLY)
 foreach(file IN LISTS files)
   file(SIZE ${SITE}/${file} size)
   if(size GREATER 16384 AND NOT file MATCHES "\\.png$")
-    execute_process(COMMAND ${GZIP} -9 -k -n -f ${file} COMMAND_ERROR_IS_FATAL ANY WORKING_DIRECTORY ${SITE})
+    execute_process(COMMAND ${ZOPFLI} --i5 ${file} COMMAND_ERROR_IS_FATAL ANY WORKING_DIRECTORY ${SITE})
     execute_process(COMMAND ${BROTLI} -q 11 -k -f ${file} COMMAND_ERROR_IS_FATAL ANY WORKING_DIRECTORY ${SITE})
   endif()
 endforeach()

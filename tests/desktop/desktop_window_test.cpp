@@ -200,6 +200,9 @@ private slots:
     // real Print dialog, cancelled. Then once more: the Print dialog alone.
     void printDataCancelledKeepsTheFocusWhereItWas()
     {
+#if !QT_CONFIG(printdialog)
+        QSKIP("this Qt has no Print dialog to cancel: the web page's prints into a PDF that the browser shows");
+#endif
         DesktopWindow w;
         w.TypeInto(Box::txtRatedLoad, "2500");
         w.inputAnswer = "Car 7";

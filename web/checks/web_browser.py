@@ -88,27 +88,28 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
     def send_head(self):
-        """With the site compressed, a file's .gz beside it, as a host
-        serves it to a browser that takes gzip. The page's index.html goes
-        out with the fault recorder as its first script."""
+        """With the site compressed, a file's .br or .gz beside it, as a host
+        serves it to a browser that takes that encoding. The page's
+        index.html goes out with the fault recorder as its first script."""
         path, index = self.translate_path(self.path), os.path.join(self.directory, "index.html")
-        takes_gzip = self.server.compressed and "gzip" in self.headers.get("Accept-Encoding", "")
+        takes = self.headers.get("Accept-Encoding", "") if self.server.compressed else ""
         if self.path.split("?")[0] in ("/", "/index.html") and os.path.isfile(index):
             with open(index, "rb") as file:
                 page = file.read()
             at = page.find(b"<script")
             page = page[:at] + RECORDER + page[at:] if at >= 0 else page
-            return self.send_body(io.BytesIO(gzip.compress(page) if takes_gzip else page), "text/html",
-                                  takes_gzip)
-        if not (takes_gzip and os.path.isfile(path + ".gz")):
-            return super().send_head()
-        return self.send_body(open(path + ".gz", "rb"), self.guess_type(path), True)
+            encoding = "gzip" if "gzip" in takes else None
+            return self.send_body(io.BytesIO(gzip.compress(page) if encoding else page), "text/html", encoding)
+        for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
+            if encoding in takes and os.path.isfile(path + suffix):
+                return self.send_body(open(path + suffix, "rb"), self.guess_type(path), encoding)
+        return super().send_head()
 
-    def send_body(self, body, kind, gzipped):
+    def send_body(self, body, kind, encoding):
         self.send_response(200)
         self.send_header("Content-Type", kind)
-        if gzipped:
-            self.send_header("Content-Encoding", "gzip")
+        if encoding:
+            self.send_header("Content-Encoding", encoding)
         body.seek(0, io.SEEK_END)
         self.send_header("Content-Length", str(body.tell()))
         body.seek(0)
