@@ -96,12 +96,19 @@ private:
     LineFlow flow_;
 };
 
+#if QT_CONFIG(printdialog)
+void SetUpPrintDialog(QPrintDialog& dialog)
+{
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+}
+#endif
+
 bool QtPrintService::RunPrintDialog(QPrinter& printer, QWidget* form)
 {
 #if QT_CONFIG(printdialog)
     QPrintDialog dialog(&printer, form);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    SetUpPrintDialog(dialog);
     // The window manager or compositor hands the window its activation back.
     return dialog.exec() == QDialog::Accepted;
 #else

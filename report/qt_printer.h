@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+class QPrintDialog;
 class QWidget;
 
 namespace sbc {
@@ -16,6 +17,12 @@ class QtLinePrinter;
 // Maps the report's font to a face with its metrics where it is missing, for
 // the whole process (SetUpApplication).
 void MapReportFont();
+
+#if QT_CONFIG(printdialog)
+// The program's Print dialog: no Print to File (a PDF printer is one of the
+// printers), no Selection (the report has none).
+void SetUpPrintDialog(QPrintDialog& dialog);
+#endif
 
 class QtPrintService : public PrintService {
 public:
