@@ -19,8 +19,8 @@ class QtLinePrinter;
 void MapReportFont();
 
 #if QT_CONFIG(printdialog)
-// The program's Print dialog: no Print to File (a PDF printer is one of the
-// printers), no Selection (the report has none).
+// The program's Print dialog: Print to File hidden, and no print range for a
+// selection (neither command prints a part of anything).
 void SetUpPrintDialog(QPrintDialog& dialog);
 #endif
 
