@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
-#include <QtPrintSupport/qtprintsupportglobal.h>
 #if QT_CONFIG(printdialog)
 #include <QPrintDialog>
 #endif
